@@ -1,0 +1,415 @@
+#include "frame/CppSQLite3.h"
+
+#include <sqlite3.h>
+
+#include <vector>
+
+#include "platform/TextCodec.h"
+
+using shopbiz::Utf8ToWide;
+using shopbiz::WideToUtf8;
+
+namespace {
+
+constexpr int kComponentError = 1000;  // errors of the component itself, not of SQLite
+
+[[noreturn]] void ThrowComponent(const wchar_t* message) { throw CppSQLite3Exception(kComponentError, message); }
+
+[[noreturn]] void ThrowSqlite(sqlite3* db, int code) {
+    const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+    throw CppSQLite3Exception(code, Utf8ToWide(msg ? msg : "unknown error"));
+}
+
+bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
+    size_t i = 0;
+    for (; i < a.size(); ++i) {
+        wchar_t x = a[i], y = b[i];
+        if (!y) return false;
+        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x + 32);
+        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y + 32);
+        if (x != y) return false;
+    }
+    return b[i] == L'\0';
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Exception
+
+CppSQLite3Exception::CppSQLite3Exception(int errorCode, const wchar_t* message)
+    : mnErrCode(errorCode), mpszErrMess(std::make_shared<const std::wstring>(message ? message : L"")) {}
+
+// ---------------------------------------------------------------------------------------
+// Shared states
+
+namespace shopbiz::detail {
+
+struct StatementState {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    ~StatementState() {
+        if (stmt) sqlite3_finalize(stmt);
+    }
+};
+
+struct QueryState {
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    bool eof = true;
+    // Set when the statement belongs to a compiled statement: it is reset, not finalized,
+    // and stays alive as long as this result set does.
+    std::shared_ptr<StatementState> owner;
+    std::vector<std::wstring> names;
+
+    ~QueryState() { Finalize(); }
+    void Finalize() {
+        if (stmt) {
+            if (owner) sqlite3_reset(stmt);
+            else sqlite3_finalize(stmt);
+            stmt = nullptr;
+        }
+        owner.reset();
+        eof = true;
+    }
+    // Steps to the next row; throws on an SQL error (the statement is released first).
+    void Step() {
+        int rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            eof = false;
+        } else if (rc == SQLITE_DONE) {
+            eof = true;
+        } else {
+            CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(db)));
+            Finalize();
+            throw e;
+        }
+    }
+};
+
+}  // namespace shopbiz::detail
+
+using shopbiz::detail::QueryState;
+using shopbiz::detail::StatementState;
+
+// ---------------------------------------------------------------------------------------
+// Result set
+
+CppSQLite3Query::CppSQLite3Query() = default;
+CppSQLite3Query::~CppSQLite3Query() = default;
+CppSQLite3Query::CppSQLite3Query(const CppSQLite3Query& other) = default;
+CppSQLite3Query& CppSQLite3Query::operator=(const CppSQLite3Query& other) = default;
+CppSQLite3Query::CppSQLite3Query(std::shared_ptr<QueryState> state) : state_(std::move(state)) {}
+
+bool CppSQLite3Query::isNull() const { return !state_ || !state_->stmt; }
+
+bool CppSQLite3Query::eof() const { return !state_ || !state_->stmt || state_->eof; }
+
+void CppSQLite3Query::nextRow() {
+    if (!state_ || !state_->stmt || state_->eof) return;
+    state_->Step();
+}
+
+void CppSQLite3Query::finalize() {
+    if (state_) state_->Finalize();
+}
+
+int CppSQLite3Query::numFields() const { return state_ ? static_cast<int>(state_->names.size()) : 0; }
+
+int CppSQLite3Query::fieldIndex(const wchar_t* name) const {
+    if (state_ && name) {
+        for (size_t i = 0; i < state_->names.size(); ++i) {
+            if (SameNameIgnoringCase(state_->names[i], name)) return static_cast<int>(i);
+        }
+    }
+    throw CppSQLite3Exception(kComponentError, CString(L"Invalid field name requested: ") + (name ? name : L""));
+}
+
+CString CppSQLite3Query::fieldName(int column) const {
+    if (!state_ || column < 0 || column >= numFields()) ThrowComponent(L"Invalid field index requested");
+    return CString(state_->names[static_cast<size_t>(column)]);
+}
+
+sqlite3_stmt* CppSQLite3Query::RowStatement(int column) const {
+    if (eof()) ThrowComponent(L"Null Virtual Machine pointer or no current row");
+    if (column < 0 || column >= numFields()) ThrowComponent(L"Invalid field index requested");
+    return state_->stmt;
+}
+
+int CppSQLite3Query::fieldDataType(int column) const { return sqlite3_column_type(RowStatement(column), column); }
+
+bool CppSQLite3Query::fieldIsNull(int column) const { return fieldDataType(column) == SQLITE_NULL; }
+bool CppSQLite3Query::fieldIsNull(const wchar_t* name) const { return fieldIsNull(fieldIndex(name)); }
+
+CString CppSQLite3Query::fieldValue(int column) const {
+    sqlite3_stmt* s = RowStatement(column);
+    const unsigned char* text = sqlite3_column_text(s, column);
+    if (!text) return CString();
+    return CString(Utf8ToWide(std::string_view(reinterpret_cast<const char*>(text),
+                                               static_cast<size_t>(sqlite3_column_bytes(s, column)))));
+}
+CString CppSQLite3Query::fieldValue(const wchar_t* name) const { return fieldValue(fieldIndex(name)); }
+
+int CppSQLite3Query::getIntField(int column, int nullValue) const {
+    sqlite3_stmt* s = RowStatement(column);
+    return sqlite3_column_type(s, column) == SQLITE_NULL ? nullValue : sqlite3_column_int(s, column);
+}
+int CppSQLite3Query::getIntField(const wchar_t* name, int nullValue) const {
+    return getIntField(fieldIndex(name), nullValue);
+}
+
+long long CppSQLite3Query::getInt64Field(int column, long long nullValue) const {
+    sqlite3_stmt* s = RowStatement(column);
+    return sqlite3_column_type(s, column) == SQLITE_NULL ? nullValue : sqlite3_column_int64(s, column);
+}
+long long CppSQLite3Query::getInt64Field(const wchar_t* name, long long nullValue) const {
+    return getInt64Field(fieldIndex(name), nullValue);
+}
+
+double CppSQLite3Query::getFloatField(int column, double nullValue) const {
+    sqlite3_stmt* s = RowStatement(column);
+    return sqlite3_column_type(s, column) == SQLITE_NULL ? nullValue : sqlite3_column_double(s, column);
+}
+double CppSQLite3Query::getFloatField(const wchar_t* name, double nullValue) const {
+    return getFloatField(fieldIndex(name), nullValue);
+}
+
+CString CppSQLite3Query::getStringField(int column, const wchar_t* nullValue) const {
+    if (fieldIsNull(column)) return CString(nullValue);
+    return fieldValue(column);
+}
+CString CppSQLite3Query::getStringField(const wchar_t* name, const wchar_t* nullValue) const {
+    return getStringField(fieldIndex(name), nullValue);
+}
+
+std::string CppSQLite3Query::getBlobField(int column) const {
+    sqlite3_stmt* s = RowStatement(column);
+    const void* data = sqlite3_column_blob(s, column);
+    int n = sqlite3_column_bytes(s, column);
+    return data ? std::string(static_cast<const char*>(data), static_cast<size_t>(n)) : std::string();
+}
+std::string CppSQLite3Query::getBlobField(const wchar_t* name) const { return getBlobField(fieldIndex(name)); }
+
+// ---------------------------------------------------------------------------------------
+// Statement
+
+CppSQLite3Statement::CppSQLite3Statement() = default;
+CppSQLite3Statement::~CppSQLite3Statement() = default;
+CppSQLite3Statement::CppSQLite3Statement(const CppSQLite3Statement& other) = default;
+CppSQLite3Statement& CppSQLite3Statement::operator=(const CppSQLite3Statement& other) = default;
+CppSQLite3Statement::CppSQLite3Statement(std::shared_ptr<StatementState> state) : state_(std::move(state)) {}
+
+sqlite3_stmt* CppSQLite3Statement::Checked() const {
+    if (!state_ || !state_->stmt) ThrowComponent(L"Null Virtual Machine pointer");
+    return state_->stmt;
+}
+
+namespace {
+void CheckBind(sqlite3* db, int rc) {
+    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+}
+}  // namespace
+
+void CppSQLite3Statement::bind(int param, int value) {
+    CheckBind(state_ ? state_->db : nullptr, sqlite3_bind_int(Checked(), param, value));
+}
+
+void CppSQLite3Statement::bind(int param, double value) {
+    CheckBind(state_ ? state_->db : nullptr, sqlite3_bind_double(Checked(), param, value));
+}
+
+void CppSQLite3Statement::bind(int param, const wchar_t* value) {
+    sqlite3_stmt* s = Checked();
+    if (!value) {
+        CheckBind(state_->db, sqlite3_bind_null(s, param));
+        return;
+    }
+    std::string utf8 = WideToUtf8(value);
+    CheckBind(state_->db, sqlite3_bind_text(s, param, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
+}
+
+void CppSQLite3Statement::bind(int param, const unsigned char* blob, int length) {
+    sqlite3_stmt* s = Checked();
+    if (!blob || length < 0) {
+        CheckBind(state_->db, sqlite3_bind_null(s, param));
+        return;
+    }
+    CheckBind(state_->db, sqlite3_bind_blob(s, param, blob, length, SQLITE_TRANSIENT));
+}
+
+void CppSQLite3Statement::bindInt64(int param, long long value) {
+    CheckBind(state_ ? state_->db : nullptr, sqlite3_bind_int64(Checked(), param, value));
+}
+
+void CppSQLite3Statement::bindNull(int param) {
+    CheckBind(state_ ? state_->db : nullptr, sqlite3_bind_null(Checked(), param));
+}
+
+int CppSQLite3Statement::execDML() {
+    sqlite3_stmt* s = Checked();
+    int rc;
+    while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(state_->db)));
+        sqlite3_reset(s);
+        throw e;
+    }
+    sqlite3_reset(s);
+    return 0;
+}
+
+CppSQLite3Query CppSQLite3Statement::execQuery() {
+    sqlite3_stmt* s = Checked();
+    auto q = std::make_shared<QueryState>();
+    q->db = state_->db;
+    q->stmt = s;
+    q->owner = state_;
+    int n = sqlite3_column_count(s);
+    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(s, i)));
+    q->Step();
+    return CppSQLite3Query(std::move(q));
+}
+
+void CppSQLite3Statement::reset() {
+    sqlite3_stmt* s = Checked();
+    sqlite3_reset(s);
+    sqlite3_clear_bindings(s);
+}
+
+void CppSQLite3Statement::finalize() {
+    // The statement itself ends when no result set reads from it any more.
+    state_.reset();
+}
+
+// ---------------------------------------------------------------------------------------
+// Connection
+
+CppSQLite3DB::CppSQLite3DB() = default;
+
+CppSQLite3DB::~CppSQLite3DB() { close(); }
+
+void CppSQLite3DB::open(const char* utf8Path) {
+    close();
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(utf8Path ? utf8Path : "", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc != SQLITE_OK) {
+        CppSQLite3Exception e(rc, Utf8ToWide(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        sqlite3_close_v2(db);
+        throw e;
+    }
+    mpDB = db;
+    setBusyTimeout(mnBusyTimeoutMs);
+}
+
+void CppSQLite3DB::open(const wchar_t* path) { open(WideToUtf8(path ? path : L"").c_str()); }
+
+void CppSQLite3DB::close() {
+    if (mpDB) {
+        sqlite3_close_v2(mpDB);  // open statements keep the connection alive until finalized
+        mpDB = nullptr;
+    }
+}
+
+sqlite3* CppSQLite3DB::Checked() const {
+    if (!mpDB) ThrowComponent(L"Database not open");
+    return mpDB;
+}
+
+int CppSQLite3DB::execDML(const wchar_t* sql) {
+    sqlite3* db = Checked();
+    const std::string text = WideToUtf8(sql ? sql : L"");
+    const char* tail = text.c_str();
+    while (tail && *tail) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* next = nullptr;
+        int rc = sqlite3_prepare_v2(db, tail, -1, &stmt, &next);
+        if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+        if (!stmt) break;  // only white space or comments remained
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE) {
+            CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(db)));
+            sqlite3_finalize(stmt);
+            throw e;
+        }
+        sqlite3_finalize(stmt);
+        tail = next;
+    }
+    return 0;
+}
+
+CppSQLite3Query CppSQLite3DB::execQuery(const wchar_t* sql) {
+    sqlite3* db = Checked();
+    const std::string text = WideToUtf8(sql ? sql : L"");
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    int rc = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, &tail);
+    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+    auto q = std::make_shared<QueryState>();
+    q->db = db;
+    q->stmt = stmt;
+    if (!stmt) {  // no statement in the text: an empty result
+        q->eof = true;
+        return CppSQLite3Query(std::move(q));
+    }
+    int n = sqlite3_column_count(stmt);
+    q->names.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(stmt, i)));
+    q->Step();
+    // A tail after the first statement is ignored: a result set has one statement.
+    return CppSQLite3Query(std::move(q));
+}
+
+int CppSQLite3DB::execScalar(const wchar_t* sql, int nullValue) {
+    CppSQLite3Query q = execQuery(sql);
+    if (q.eof() || q.numFields() < 1) return nullValue;
+    return q.getIntField(0, nullValue);
+}
+
+CString CppSQLite3DB::execScalarStr(const wchar_t* sql, const wchar_t* nullValue) {
+    CppSQLite3Query q = execQuery(sql);
+    if (q.eof() || q.numFields() < 1) return CString(nullValue);
+    return q.getStringField(0, nullValue);
+}
+
+CppSQLite3Statement CppSQLite3DB::compileStatement(const wchar_t* sql) {
+    sqlite3* db = Checked();
+    const std::string text = WideToUtf8(sql ? sql : L"");
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, nullptr);
+    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+    if (!stmt) ThrowComponent(L"No statement to compile");
+    auto s = std::make_shared<StatementState>();
+    s->db = db;
+    s->stmt = stmt;
+    return CppSQLite3Statement(std::move(s));
+}
+
+bool CppSQLite3DB::tableExists(const wchar_t* table) {
+    sqlite3* db = Checked();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db, "select count(*) from sqlite_master where type='table' and name=?", -1, &stmt,
+                                nullptr);
+    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+    std::string name = WideToUtf8(table ? table : L"");
+    sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+    bool exists = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) > 0;
+    sqlite3_finalize(stmt);
+    return exists;
+}
+
+long long CppSQLite3DB::lastRowId() const { return sqlite3_last_insert_rowid(Checked()); }
+
+int CppSQLite3DB::lastChanges() const { return sqlite3_changes(Checked()); }
+
+void CppSQLite3DB::setBusyTimeout(int milliseconds) {
+    mnBusyTimeoutMs = milliseconds;
+    if (mpDB) sqlite3_busy_timeout(mpDB, milliseconds);
+}
+
+void CppSQLite3DB::interrupt() {
+    if (mpDB) sqlite3_interrupt(mpDB);
+}
+
+const char* CppSQLite3DB::SQLiteVersion() { return "3.3.8"; }

@@ -1,0 +1,33 @@
+#pragma once
+// shopbiz: the business layer of the shop program. Including this header gives every
+// service class, the database component and the platform types.
+
+#include "frame/CppSQLite3.h"
+#include "frame/ServiceTypes.h"
+#include "frame/ShopSchema.h"
+#include "frame/SysBLL.h"
+#include "platform/CSWrapper.h"
+#include "platform/Clock.h"
+#include "platform/COleDateTime.h"
+#include "platform/CString.h"
+#include "platform/CStringArray.h"
+#include "platform/CTime.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/SuperLog.h"
+#include "platform/TextCodec.h"
+
+#include "common/SysBLLEx.h"
+#include "documents/OrderSaleBLL.h"
+#include "documents/PurBLL.h"
+#include "documents/SaleBLL.h"
+#include "masterdata/AccInfoBLL.h"
+#include "masterdata/BaseBLL.h"
+#include "masterdata/CustomerBLL.h"
+#include "masterdata/ProductsBLL.h"
+#include "members/MemberBLL.h"
+#include "money/AccountBLL.h"
+#include "money/RecPayBLL.h"
+#include "onlineshop/NetDataBLL.h"
+#include "printing/PrintData.h"
+#include "stock/StocksBLL.h"

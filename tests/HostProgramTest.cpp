@@ -1,0 +1,94 @@
+// The shopbiz host program, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#ifdef SHOPBIZ_APP_PATH
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    std::string out;  // stdout and stderr together
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += (c == '\'') ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Outcome Shopbiz(const std::string& args) {
+    std::string cmd = std::string(SHOPBIZ_APP_PATH) + " " + args + " 2>&1";
+    Outcome r{-1, {}};
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class HostProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path = ::testing::TempDir() + "shopbiz_host_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db";
+        std::remove(path.c_str());
+        std::remove((path + ".log").c_str());
+    }
+    void TearDown() override {
+        std::remove(path.c_str());
+        std::remove((path + ".log").c_str());
+    }
+    std::string path;
+};
+
+TEST_F(HostProgram, InitCreatesAndRefusesToOverwrite) {
+    Outcome first = Shopbiz("init " + Quote(path));
+    EXPECT_EQ(first.exitCode, 0) << first.out;
+    Outcome status = Shopbiz("status " + Quote(path));
+    EXPECT_EQ(status.exitCode, 0);
+    EXPECT_NE(status.out.find("newly created"), std::string::npos) << status.out;
+    Outcome again = Shopbiz("init " + Quote(path));
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.out.find("already exists"), std::string::npos) << again.out;
+}
+
+TEST_F(HostProgram, SqlPrintsAnAlignedTableOrTheStatus) {
+    ASSERT_EQ(Shopbiz("init " + Quote(path)).exitCode, 0);
+    Outcome upd = Shopbiz("sql " + Quote(path) + " " + Quote("UPDATE SystemInfo SET CompanyName='小店', Industry='服装'"));
+    EXPECT_EQ(upd.exitCode, 0) << upd.out;
+    EXPECT_EQ(upd.out, "statement status: 0\n");
+    Outcome sel = Shopbiz("sql " + Quote(path) + " " + Quote("SELECT CompanyName AS Name, 12 AS N FROM SystemInfo"));
+    EXPECT_EQ(sel.exitCode, 0) << sel.out;
+    EXPECT_EQ(sel.out,
+              "Name  N\n"
+              "----  --\n"
+              "小店  12\n"
+              "(1 row)\n");
+}
+
+TEST_F(HostProgram, ErrorsAndBadArguments) {
+    Outcome missing = Shopbiz("status " + Quote(path));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.out.find("no such shop database"), std::string::npos) << missing.out;
+    ASSERT_EQ(Shopbiz("init " + Quote(path)).exitCode, 0);
+    Outcome bad = Shopbiz("sql " + Quote(path) + " " + Quote("SELECT * FROM Nowhere"));
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.out.find("no such table: Nowhere"), std::string::npos) << bad.out;
+    EXPECT_EQ(Shopbiz("").exitCode, 2);
+    EXPECT_EQ(Shopbiz("frobnicate x").exitCode, 2);
+    Outcome few = Shopbiz("sql " + Quote(path));
+    EXPECT_EQ(few.exitCode, 2);
+    EXPECT_NE(few.out.find("usage: shopbiz"), std::string::npos);
+}
+
+}  // namespace
+
+#endif
