@@ -26,6 +26,15 @@ CREATE TABLE Companies (
     IsSystem        INTEGER NOT NULL DEFAULT 0
 );
 
+-- The industry catalogue of product types (filled from the industry data packages).
+CREATE TABLE SystemProdType (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    ParentID        INTEGER NOT NULL DEFAULT 0,
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    Industry        TEXT NOT NULL DEFAULT ''
+);
+
 -- ======================================================================================
 -- Trade documents
 -- ======================================================================================

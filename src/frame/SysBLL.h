@@ -23,4 +23,22 @@ public:
     int DBIsNewCreate(CppSQLite3DB& db);
     // Drops every table but users, store information and privileges; 1 on success, 0 on error.
     int ClearData(CppSQLite3DB& db, CString error);
+
+    // --- Dates, times and texts --------------------------------------------------------
+
+    // --- Bill numbering and new codes ----------------------------------------------------
+
+    // --- Pinyin search codes ---------------------------------------------------------------
+
+    // --- Amounts in Chinese capitals -------------------------------------------------------
+
+    // --- Operation log and search history ---------------------------------------------------
+
+    // --- Settings, store and industry information -----------------------------------------
+
+    // --- Users, login and privileges ----------------------------------------------------------
+
+    // --- Notes and reminders -------------------------------------------------------------------
+
+    // --- Store manager summary and store reminders ----------------------------------------
 };
