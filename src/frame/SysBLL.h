@@ -29,8 +29,32 @@ public:
     // --- Bill numbering and new codes ----------------------------------------------------
 
     // --- Pinyin search codes ---------------------------------------------------------------
+    // Upper-case pinyin initials of code page 936 text; other bytes are kept as they are. A
+    // character read with another initial too adds a second code: 长城 gives "CC-ZC".
+    // 1 when the text begins with a single-byte character, 0 otherwise or when it is empty.
+    int GetFirstPY(std::string text, std::string& out);
+    // As above for wide text; 0 and an empty code when it cannot be converted.
+    int GetFirstPY(std::wstring text, std::wstring& out);
+    // As above; always 1.
+    int GetFirstPY(CString& text, CString& out);
+    // One letter per character, the first initial from A; a blank for anything else.
+    CString GetFirstLetter(CString text);
+    // SearchCode of the product type named so, "" when there is none. Locked; errors pass
+    // to the caller.
+    CString GetSearchCodeByName(CppSQLite3DB& db, CString typeName);
 
+private:
+    // Letter of a GB2312 position code (zone * 100 + place) of the pinyin-ordered first level;
+    // `letter` is left as it is outside it.
+    void FirstLetter(int positionCode, std::string& letter);
+    // First initial of the character searching the tables from A (direction 0) or from Z;
+    // ' ' when it has none.
+    char FirstLetter(CString ch, int direction);
+
+public:
     // --- Amounts in Chinese capitals -------------------------------------------------------
+    // The amount of yuan as written on bills: 10.5 gives "壹拾元零伍角".
+    CString Double2RMB(double value);
 
     // --- Operation log and search history ---------------------------------------------------
 

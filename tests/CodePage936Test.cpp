@@ -1,0 +1,111 @@
+// Code page 936 conversion as the Windows converters do it.
+#include "platform/CodePage936.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace shopbiz;
+
+namespace {
+
+std::string ToBytes(const std::wstring& text, bool* usedDefault = nullptr) {
+    std::string out = "stale";
+    EXPECT_TRUE(WideToCodePage936(text, out, usedDefault));
+    return out;
+}
+
+std::wstring ToWide(const std::string& bytes) {
+    std::wstring out = L"stale";
+    EXPECT_TRUE(CodePage936ToWide(bytes, out));
+    return out;
+}
+
+void ExpectRoundTrip(const std::wstring& text, const std::string& bytes) {
+    SCOPED_TRACE(testing::Message() << std::hex << static_cast<unsigned>(text[0]));
+    bool usedDefault = true;
+    EXPECT_EQ(ToBytes(text, &usedDefault), bytes);
+    EXPECT_FALSE(usedDefault);
+    EXPECT_EQ(ToWide(bytes), text);
+}
+
+TEST(CodePage936, MapsLikeWindows) {
+    ExpectRoundTrip(L"", "");
+    ExpectRoundTrip(L"Ab1 ", "Ab1 ");
+    ExpectRoundTrip(L"啊座亍", "\xB0\xA1\xD7\xF9\xD8\xA1");
+    ExpectRoundTrip(L"盄", "\xB1\x40");        // GBK extension
+    ExpectRoundTrip(L"\u20AC", "\x80");        // euro sign
+    ExpectRoundTrip(L"\u00B7", "\xA1\xA4");    // middle dot, not katakana's
+    ExpectRoundTrip(L"\u2014", "\xA1\xAA");    // em dash
+}
+
+TEST(CodePage936, UserDefinedAreasAreThePrivateUseCharacters) {
+    ExpectRoundTrip(L"\uE000", "\xAA\xA1");
+    ExpectRoundTrip(L"\uE233", "\xAF\xFE");
+    ExpectRoundTrip(L"\uE234", "\xF8\xA1");
+    ExpectRoundTrip(L"\uE4C5", "\xFE\xFE");
+    ExpectRoundTrip(L"\uE4C6", "\xA1\x40");
+    ExpectRoundTrip(L"\uE504\uE505", "\xA1\x7E\xA1\x80");  // the trail byte 0x7F is skipped
+    ExpectRoundTrip(L"\uE765", "\xA7\xA0");
+}
+
+TEST(CodePage936, CharactersItLacksBecomeTheDefaultCharacter) {
+    bool usedDefault = false;
+    EXPECT_EQ(ToBytes(L"한A\U0001F600", &usedDefault), "?A?");
+    EXPECT_TRUE(usedDefault);
+    EXPECT_EQ(ToBytes(std::wstring(L"a") + static_cast<wchar_t>(0xD800) + L"b"), "a?b");  // lone surrogate
+    EXPECT_EQ(ToBytes(std::wstring(L"\uE766啊")), "?\xB0\xA1");                          // past the areas
+}
+
+TEST(CodePage936, BytesThatAreNoCharacterBecomeAQuestionMark) {
+    EXPECT_EQ(ToWide("\xFF" "a"), L"?a");
+    EXPECT_EQ(ToWide("a\x81"), L"a?");              // lead byte at the end
+    EXPECT_EQ(ToWide("\x81\x20" "b"), L"? b");      // no trail byte: the next byte is kept
+    EXPECT_EQ(ToWide("\xD7\xFA\xB0\xA1"), L"?啊");  // an unassigned pair is one character
+}
+
+TEST(CodePage936, DoubleByteTableAgreesWithTheConverter) {
+    int characters = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail == 0x7F) continue;
+            const std::string bytes = {static_cast<char>(lead), static_cast<char>(trail)};
+            const std::wstring wide = ToWide(bytes);
+            ASSERT_EQ(wide.size(), 1u);
+            const char32_t ch = CodePage936DoubleByteChar(lead, trail);
+            if (ch == 0) {
+                ASSERT_EQ(wide[0], L'?') << std::hex << lead << trail;
+            } else {
+                ASSERT_EQ(static_cast<char32_t>(wide[0]), ch) << std::hex << lead << trail;
+                ++characters;
+            }
+        }
+    }
+    // The converter's 21791 characters and the 1894 places of the user-defined areas.
+    EXPECT_EQ(characters, 21791 + 1894);
+    EXPECT_EQ(CodePage936DoubleByteChar(0x80, 0xA1), 0u);
+    EXPECT_EQ(CodePage936DoubleByteChar(0xB0, 0x7F), 0u);
+    EXPECT_EQ(CodePage936DoubleByteChar(0xB0, 0xFF), 0u);
+}
+
+TEST(CodePage936, ThreadsConvertIndependently) {
+    std::vector<std::thread> threads;
+    std::vector<int> failures(4);
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&failures, t] {
+            for (int i = 0; i < 2000; ++i) {
+                std::string bytes;
+                std::wstring wide;
+                WideToCodePage936(L"长城A4纸", bytes);
+                CodePage936ToWide(bytes, wide);
+                failures[t] += bytes != "\xB3\xA4\xB3\xC7" "A4\xD6\xBD" || wide != L"长城A4纸";
+            }
+        });
+    }
+    for (auto& th : threads) th.join();
+    EXPECT_EQ(failures, std::vector<int>(4, 0));
+}
+
+}  // namespace
