@@ -1,5 +1,7 @@
 // CSysBLL: pinyin search codes.
 #include <array>
+#include <bit>
+#include <cstdint>
 
 #include "common/PinyinTables.h"
 #include "frame/ServiceFrame.h"
@@ -42,13 +44,40 @@ int PositionCode(unsigned char lead, unsigned char trail) {
     return (lead - 160) * 100 + (trail - 160);
 }
 
-// The table searches from A and from Z for one character; constant time each.
+// The table searches from A and from Z for one character, answered by one lookup: the
+// lowest and the highest initial of its readings.
 struct TableLetters {
     char fromA;
     char fromZ;
 };
 TableLetters SearchTables(char32_t ch) {
-    return {PinyinFirstInitial(ch, false), PinyinFirstInitial(ch, true)};
+    const std::uint32_t mask = PinyinInitialMask(ch);
+    if (mask == 0) return {' ', ' '};
+    return {kPinyinInitials[std::countr_zero(mask)], kPinyinInitials[std::bit_width(mask) - 1]};
+}
+
+// The table searches of every double-byte sequence of the code page, done once, so that a
+// name costs one lookup per character; a pair that is no character has no letters.
+class PairLetters {
+public:
+    PairLetters() {
+        for (int lead = 0x81; lead <= 0xFE; ++lead)
+            for (int trail = 0x40; trail <= 0xFE; ++trail)
+                if (const int index = DoubleByteIndex(lead, trail); index >= 0)
+                    letters_[index] = SearchTables(CodePage936DoubleByteChar(lead, trail));
+    }
+    TableLetters Of(unsigned char lead, unsigned char trail) const {
+        const int index = DoubleByteIndex(lead, trail);
+        return index < 0 ? TableLetters{' ', ' '} : letters_[index];
+    }
+
+private:
+    std::array<TableLetters, kDoubleByteSequences> letters_;
+};
+
+TableLetters SearchTables(unsigned char lead, unsigned char trail) {
+    static const PairLetters letters;
+    return letters.Of(lead, trail);
 }
 
 }  // namespace
@@ -64,32 +93,38 @@ char CSysBLL::FirstLetter(CString ch, int direction) {
 
 int CSysBLL::GetFirstPY(std::string text, std::string& out) {
     out.clear();
-    std::string alternative;
     if (text.empty()) return 0;
     const int result = static_cast<unsigned char>(text[0]) < 128 ? 1 : 0;
     out.reserve(text.size());
-    alternative.reserve(text.size());
 
+    // The second code is spelled out only from its first difference on: most names have none.
+    std::string alternative;
+    bool differs = false;
     std::string letter;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 128) {
             out += static_cast<char>(lead);
-            alternative += static_cast<char>(lead);
+            if (differs) alternative += static_cast<char>(lead);
             ++i;
             continue;
         }
         // A lead byte at the very end pairs with nothing and names no character.
         const auto trail = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        const TableLetters tables = SearchTables(CodePage936DoubleByteChar(lead, trail));
+        const TableLetters tables = SearchTables(lead, trail);
         letter.clear();
         FirstLetter(PositionCode(lead, trail), letter);
         const char primary = letter.empty() ? tables.fromZ : letter[0];
+        const char second = tables.fromA == tables.fromZ ? primary : tables.fromZ;
+        if (!differs && second != primary) {
+            alternative = out;
+            differs = true;
+        }
         out += primary;
-        alternative += tables.fromA == tables.fromZ ? primary : tables.fromZ;
+        if (differs) alternative += second;
         i += 2;
     }
-    if (alternative != out) {
+    if (differs) {
         out += '-';
         out += alternative;
     }

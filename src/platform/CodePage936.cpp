@@ -60,9 +60,6 @@ Converters& ThreadConverters() {
     return converters;
 }
 
-bool IsLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool IsTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-
 // The user-defined areas, which Windows maps to the private use area in this order and glibc
 // does not map at all.
 struct UserArea {
@@ -123,16 +120,15 @@ std::size_t Convert(iconv_t cd, const char* input, std::size_t inputSize, char* 
 // Every double-byte sequence of the code page, decoded once.
 class DoubleByteTable {
 public:
-    static constexpr int kTrails = 190;  // 0x40..0xFE without 0x7F
-
     DoubleByteTable() {
         const iconv_t cd = OpenConverter(false);
         for (int lead = 0x81; lead <= 0xFE; ++lead) {
             for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                if (trail == 0x7F) continue;
-                const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                const int index = DoubleByteIndex(lead, trail);
+                if (index < 0) continue;
                 char32_t ch = 0;
                 if (cd != kNoConverter) {
+                    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
                     wchar_t wide = 0;
                     char* in = const_cast<char*>(bytes);
                     std::size_t inLeft = 2;
@@ -143,16 +139,15 @@ public:
                         ch = static_cast<char32_t>(wide);
                 }
                 if (ch == 0 || ch > 0xFFFF) ch = UserAreaChar(lead, trail);
-                chars_[Index(lead, trail)] = static_cast<char16_t>(ch);
+                chars_[index] = static_cast<char16_t>(ch);
             }
         }
         if (cd != kNoConverter) iconv_close(cd);
     }
-    char32_t At(unsigned char lead, unsigned char trail) const { return chars_[Index(lead, trail)]; }
+    char32_t At(int index) const { return chars_[index]; }
 
 private:
-    static int Index(int lead, int trail) { return (lead - 0x81) * kTrails + trail - 0x40 - (trail > 0x7F); }
-    std::array<char16_t, 126 * kTrails> chars_{};
+    std::array<char16_t, kDoubleByteSequences> chars_{};
 };
 
 }  // namespace
@@ -200,7 +195,7 @@ bool CodePage936ToWide(std::string_view bytes, std::wstring& out) {
             // An unassigned pair is one unknown character; a stray byte is one on its own.
             wchar_t wc = L'?';
             std::size_t used = 1;
-            if (IsLeadByte(lead) && IsTrailByte(trail)) {
+            if (DoubleByteIndex(lead, trail) >= 0) {
                 used = 2;
                 if (const char32_t ch = UserAreaChar(lead, trail)) wc = static_cast<wchar_t>(ch);
             }
@@ -215,9 +210,10 @@ bool CodePage936ToWide(std::string_view bytes, std::wstring& out) {
 }
 
 char32_t CodePage936DoubleByteChar(unsigned char lead, unsigned char trail) {
-    if (!IsLeadByte(lead) || !IsTrailByte(trail)) return 0;
+    const int index = DoubleByteIndex(lead, trail);
+    if (index < 0) return 0;
     static const DoubleByteTable table;
-    return table.At(lead, trail);
+    return table.At(index);
 }
 
 }  // namespace shopbiz

@@ -18,8 +18,16 @@ namespace shopbiz {
 bool WideToCodePage936(std::wstring_view text, std::string& out, bool* usedDefaultChar = nullptr);
 bool CodePage936ToWide(std::string_view bytes, std::wstring& out);
 
-// The character of one double-byte sequence (lead 0x81..0xFE, trail 0x40..0xFE but 0x7F);
-// 0 when it is none. Constant time: a table made once from the converter.
+// Double-byte sequences: lead byte 0x81..0xFE, trail byte 0x40..0xFE but 0x7F. The index of
+// one among all of them, for tables over the code page; -1 for any other pair of bytes.
+inline constexpr int kDoubleByteSequences = 126 * 190;
+constexpr int DoubleByteIndex(unsigned char lead, unsigned char trail) {
+    if (lead < 0x81 || lead > 0xFE || trail < 0x40 || trail > 0xFE || trail == 0x7F) return -1;
+    return (lead - 0x81) * 190 + trail - 0x40 - (trail > 0x7F);
+}
+
+// The character of one double-byte sequence; 0 when it is none. Constant time: a table made
+// once from the converter.
 char32_t CodePage936DoubleByteChar(unsigned char lead, unsigned char trail);
 
 }  // namespace shopbiz
