@@ -1,7 +1,5 @@
 // CSysBLL: pinyin search codes.
 #include <array>
-#include <bit>
-#include <cstdint>
 
 #include "common/PinyinTables.h"
 #include "frame/ServiceFrame.h"
@@ -44,27 +42,25 @@ int PositionCode(unsigned char lead, unsigned char trail) {
     return (lead - 160) * 100 + (trail - 160);
 }
 
-// The table searches from A and from Z for one character, answered by one lookup: the
-// lowest and the highest initial of its readings.
+// The table searches from A and from Z for one character.
 struct TableLetters {
     char fromA;
     char fromZ;
 };
-TableLetters SearchTables(char32_t ch) {
-    const std::uint32_t mask = PinyinInitialMask(ch);
-    if (mask == 0) return {' ', ' '};
-    return {kPinyinInitials[std::countr_zero(mask)], kPinyinInitials[std::bit_width(mask) - 1]};
-}
 
 // The table searches of every double-byte sequence of the code page, done once, so that a
 // name costs one lookup per character; a pair that is no character has no letters.
 class PairLetters {
 public:
     PairLetters() {
-        for (int lead = 0x81; lead <= 0xFE; ++lead)
-            for (int trail = 0x40; trail <= 0xFE; ++trail)
-                if (const int index = DoubleByteIndex(lead, trail); index >= 0)
-                    letters_[index] = SearchTables(CodePage936DoubleByteChar(lead, trail));
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x40; trail <= 0xFE; ++trail) {
+                const int index = DoubleByteIndex(lead, trail);
+                if (index < 0) continue;
+                const char32_t ch = CodePage936DoubleByteChar(lead, trail);
+                letters_[index] = {PinyinFirstInitial(ch, false), PinyinFirstInitial(ch, true)};
+            }
+        }
     }
     TableLetters Of(unsigned char lead, unsigned char trail) const {
         const int index = DoubleByteIndex(lead, trail);
