@@ -117,39 +117,6 @@ std::size_t Convert(iconv_t cd, const char* input, std::size_t inputSize, char* 
     return static_cast<std::size_t>(out - output);
 }
 
-// Every double-byte sequence of the code page, decoded once.
-class DoubleByteTable {
-public:
-    DoubleByteTable() {
-        const iconv_t cd = OpenConverter(false);
-        for (int lead = 0x81; lead <= 0xFE; ++lead) {
-            for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                const int index = DoubleByteIndex(lead, trail);
-                if (index < 0) continue;
-                char32_t ch = 0;
-                if (cd != kNoConverter) {
-                    const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-                    wchar_t wide = 0;
-                    char* in = const_cast<char*>(bytes);
-                    std::size_t inLeft = 2;
-                    char* out = reinterpret_cast<char*>(&wide);
-                    std::size_t outLeft = sizeof wide;
-                    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-                    if (iconv(cd, &in, &inLeft, &out, &outLeft) != kFailed && inLeft == 0 && outLeft == 0)
-                        ch = static_cast<char32_t>(wide);
-                }
-                if (ch == 0 || ch > 0xFFFF) ch = UserAreaChar(lead, trail);
-                chars_[index] = static_cast<char16_t>(ch);
-            }
-        }
-        if (cd != kNoConverter) iconv_close(cd);
-    }
-    char32_t At(int index) const { return chars_[index]; }
-
-private:
-    std::array<char16_t, kDoubleByteSequences> chars_{};
-};
-
 }  // namespace
 
 bool WideToCodePage936(std::wstring_view text, std::string& out, bool* usedDefaultChar) {
@@ -208,6 +175,32 @@ bool CodePage936ToWide(std::string_view bytes, std::wstring& out) {
     out.resize(size / sizeof(wchar_t));
     return true;
 }
+
+namespace {
+
+// Every double-byte sequence of the code page, decoded once. No pair decodes to '?', so that
+// answer means "no character".
+class DoubleByteTable {
+public:
+    DoubleByteTable() {
+        std::wstring wide;
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x40; trail <= 0xFE; ++trail) {
+                const int index = DoubleByteIndex(lead, trail);
+                if (index < 0) continue;
+                const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+                if (CodePage936ToWide({bytes, 2}, wide) && wide.size() == 1 && wide[0] != L'?')
+                    chars_[index] = static_cast<char16_t>(wide[0]);
+            }
+        }
+    }
+    char32_t At(int index) const { return chars_[index]; }
+
+private:
+    std::array<char16_t, kDoubleByteSequences> chars_{};
+};
+
+}  // namespace
 
 char32_t CodePage936DoubleByteChar(unsigned char lead, unsigned char trail) {
     const int index = DoubleByteIndex(lead, trail);
