@@ -31,7 +31,8 @@ public:
     CString GetTimeNowShort();
     // "1970-01-01", the date of the opening (virtual) records.
     CString GetSysStartDate();
-    // "2013-05-06"; a time before 1970 gives today's date instead.
+    // "2013-05-06"; a time before 1970-01-01 00:00 UTC gives today's date instead (east of
+    // Greenwich that includes local midnight of 1970-01-01).
     CString CTime2CString(CTime time);
     // Midnight of a "y-m-d" text; years are held to 1970..2038; text under 8 characters
     // gives 1970-01-01.
@@ -85,6 +86,8 @@ public:
     CppSQLite3Query GetTop10SearchHistory(CppSQLite3DB& db, CString keywordPart, int& count);
 
     // --- Settings, store and industry information -----------------------------------------
+    // Texts written by these methods are stored exactly as given: a quote in a key or value
+    // is escaped in the statement, not replaced.
     // Key/value settings (SysSetting). Not locked; errors pass.
     CString GetSysSetting(CppSQLite3DB& db, CString key);
     int GetSysSettingForint(CppSQLite3DB& db, CString key, int defaultValue);
