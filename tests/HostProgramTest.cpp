@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "shopbiz.h"
+
 #ifdef SHOPBIZ_APP_PATH
 
 namespace {
@@ -87,6 +89,39 @@ TEST_F(HostProgram, ErrorsAndBadArguments) {
     Outcome few = Shopbiz("sql " + Quote(path));
     EXPECT_EQ(few.exitCode, 2);
     EXPECT_NE(few.out.find("usage: shopbiz"), std::string::npos);
+}
+
+TEST_F(HostProgram, InitMakesADatabaseTheSystemServicesWorkOn) {
+    ASSERT_EQ(Shopbiz("init " + Quote(path)).exitCode, 0);
+    shopbiz::Clock::SetFixedLocal(2013, 5, 6, 14, 3, 9);
+    {
+        CppSQLite3DB db;
+        db.open(path.c_str());
+        CSysBLL sys;
+        EXPECT_EQ(sys.GetAppVersion(db), L"1.0.0.1");
+        EXPECT_EQ(sys.GetBillCode(db, L"XSD", L"2013-05-06"), L"XS2013050001");
+        EXPECT_EQ(sys.GetBillCode(db, L"JHD", L"2013-05-06"), L"JH2013050001");
+        EXPECT_EQ(sys.GetBillCode(db, L"XSDD", L"2013-05-06"), L"DD2013050001");
+        EXPECT_EQ(sys.UpDateBillCode(db, L"XSD", L"2013-05-06"), 0);
+        EXPECT_EQ(sys.GetSysSettingForint(db, L"AccountMode", -1), 0);
+        EXPECT_EQ(sys.GetSysSetting_SaleBillType(db), 1);
+        EXPECT_EQ(sys.UpdateSysSetting(db, L"IsUseDataSync", L"1"), 0);
+        EXPECT_EQ(sys.AddOperateData(db, L"Products", L"ProductID", L"1", L"A"), 1);
+        EXPECT_EQ(sys.AddOperateInfo(db, L"1001", false), 0);
+        EXPECT_EQ(sys.SaveSearchHistory(db, L"笔"), 0);
+        EXPECT_EQ(sys.SaveIndustryInfo(db, L"服装", L"小店", L"零售", L"0", L"", L"", L""), 1);
+        CString id;
+        sys.GetUserGUID(db, id, L"_ZUM");
+        EXPECT_FALSE(id.IsEmpty());
+        EXPECT_EQ(sys.IsUseDiscountRate(db), 0);
+    }
+    shopbiz::Clock::UseSystemClock();
+    // What was written is on the file for the next run of the program.
+    Outcome rows = Shopbiz("sql " + Quote(path) + " " +
+                           Quote("SELECT (SELECT LastNO FROM BillCode WHERE BillType='XSD' AND YearMonth='201305') AS N,"
+                                 " (SELECT OType FROM OperateData) AS O, (SELECT Hits FROM SearchHistory) AS H"));
+    EXPECT_EQ(rows.exitCode, 0) << rows.out;
+    EXPECT_EQ(rows.out, "N  O  H\n-  -  -\n1  A  1\n(1 row)\n");
 }
 
 }  // namespace

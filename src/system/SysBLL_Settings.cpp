@@ -1,0 +1,71 @@
+// CSysBLL: the key/value settings of SysSetting, and the two switches decided from the bills.
+// Keys and values are stored exactly as given (quotes included).
+#include "common/SysBLLEx.h"
+#include "frame/ServiceFrame.h"
+#include "frame/SqlEscape.h"
+
+using namespace shopbiz;
+
+namespace {
+
+CString SettingQuery(const CString& key) {
+    return Sql(L"SELECT SettingVal FROM  SysSetting  WHERE SettingType='%s' ", EscapeQuotes(key));
+}
+
+}  // namespace
+
+CString CSysBLL::GetSysSetting(CppSQLite3DB& db, CString key) { return db.execScalarStr(SettingQuery(key)); }
+
+int CSysBLL::GetSysSettingForint(CppSQLite3DB& db, CString key, int defaultValue) {
+    CppSQLite3Query row = db.execQuery(SettingQuery(key));
+    return row.eof() ? defaultValue : row.getIntField(0, defaultValue);
+}
+
+CString CSysBLL::GetSysSettingForCString(CppSQLite3DB& db, CString key, CString defaultValue) {
+    CppSQLite3Query row = db.execQuery(SettingQuery(key));
+    return row.eof() ? defaultValue : row.getStringField(0, L"");
+}
+
+int CSysBLL::UpdateSysSetting(CppSQLite3DB& db, CString key, CString value) {
+    const CString k = EscapeQuotes(key), v = EscapeQuotes(value);
+    if (db.execScalar(Sql(L" SELECT COUNT(*)  FROM  SysSetting  WHERE SettingType='%s' ", k)) > 0)
+        return db.execDML(Sql(L"UPDATE SysSetting SET SettingVal='%s' WHERE SettingType='%s' ", v, k));
+    return db.execDML(Sql(L"INSERT INTO  SysSetting (SettingType,SettingVal) VALUES('%s' ,'%s' )", k, v));
+}
+
+int CSysBLL::GetFunState(CppSQLite3DB& db, CString key) {
+    CppSQLite3Query row = db.execQuery(SettingQuery(key));
+    if (!row.eof()) return row.getIntField(0, 0);
+    row.finalize();
+    db.execDML(Sql(L"INSERT INTO SysSetting(SettingType,SettingVal)VALUES('%s',0);", EscapeQuotes(key)));
+    return 0;
+}
+
+int CSysBLL::SetFunState(CppSQLite3DB& db, CString key, int state) {
+    return db.execDML(Sql(L"UPDATE  SysSetting Set SettingVal='%d' WHERE  SettingType='%s' ", state, EscapeQuotes(key)));
+}
+
+int CSysBLL::GetSysSetting_SaleBillType(CppSQLite3DB& db) {
+    int billType = GetSysSettingForint(db, L"BillType", -1);
+    if (billType != -1) return billType;
+    // Not decided yet: take whichever kind the shop has posted more of (sales on a tie).
+    int sales = db.execScalar(L"SELECT COUNT(*) AS S  FROM SaleBills WHERE BillType=1;");
+    int returns = db.execScalar(L"SELECT COUNT(*) AS S  FROM SaleBills WHERE BillType=2;");
+    billType = returns > sales ? 2 : 1;
+    UpdateSysSetting(db, L"BillType", billType == 2 ? L"2" : L"1");
+    return billType;
+}
+
+int CSysBLL::IsUseDiscountRate(CppSQLite3DB& db) {
+    ServiceLock lock;
+    return LogOnErrorAs(L"IsUseDiscountRate Err:%s", 0, [&] {
+        if (!db.execQuery(L"select * from PurBills where ifnull(DisCountRate,1)<1;").eof()) return 1;
+        if (!db.execQuery(L"select * from SaleBills where ifnull(DisCountRate,1)<1;").eof()) return 1;
+        return 0;
+    });
+}
+
+CString CSysBLLEx::GetSysSetting(CppSQLite3DB& db, CString key) {
+    ServiceLock lock;
+    return LogOnErrorAs(L"GetSysSetting Err:%s", CString(), [&] { return CSysBLL().GetSysSetting(db, key); });
+}
