@@ -210,7 +210,7 @@ TEST_F(ServiceFrame, ClearDataFailureLogsAndReturnsZero) {
     CSysBLL sys;
     // A view that depends on nothing is fine, but an open read keeps tables locked.
     Exec(L"CREATE TABLE Extra (x)");
-    CppSQLite3Query open = db.execQuery(L"SELECT * FROM Products UNION ALL SELECT 1, 1");
+    CppSQLite3Query open = db.execQuery(L"SELECT ProductID, ServerID FROM Products UNION ALL SELECT 1, 1");
     EXPECT_EQ(sys.ClearData(db, L""), 0);
     std::vector<CString> log = TakeLog();
     ASSERT_EQ(log.size(), 2u);
