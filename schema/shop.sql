@@ -16,8 +16,8 @@
 -- ======================================================================================
 
 -- The product catalogue: the shop's own products (IsLocal 1) and those taken over from the
--- online catalogue (IsLocal 0). A product left out of an insert's column list comes out
--- local, enabled and not deleted.
+-- online catalogue (IsLocal 0). An insert that leaves out the flags makes a local, enabled
+-- product.
 CREATE TABLE Products (
     ProductID       INTEGER PRIMARY KEY AUTOINCREMENT,
     ServerID        INTEGER NOT NULL DEFAULT 0,
@@ -587,6 +587,9 @@ CREATE TABLE SystemInfo (
 -- ======================================================================================
 -- Rows a new shop database holds
 -- ======================================================================================
+
+-- The delivered rows below are dated with the system start date and take the first IDs,
+-- so that the services can name them by ID.
 
 -- Partners the postings fall back on: the retail customer (a sale without a customer),
 -- the occasional supplier (a purchase without a supplier) and the customer of every
