@@ -51,16 +51,207 @@ CREATE TABLE SearchHistory (
 -- Master data
 -- ======================================================================================
 
+-- The product catalogue: the shop's own products (IsLocal 1) and those taken over from the
+-- online catalogue (IsLocal 0). An insert that leaves out the flags makes a local, enabled
+-- product.
 CREATE TABLE Products (
     ProductID       INTEGER PRIMARY KEY AUTOINCREMENT,
     ServerID        INTEGER NOT NULL DEFAULT 0,
-    IsLocal         INTEGER NOT NULL DEFAULT 1      -- 1 the shop's own, 0 from the online catalogue
+    ProductName     TEXT NOT NULL DEFAULT '',
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,        -- BaseData.ID of a unit; 0 = none
+    UnitName        TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,        -- AdvancedBaseData.ID
+    TypeName        TEXT NOT NULL DEFAULT '',
+    InPrice         REAL NOT NULL DEFAULT 0,
+    Price           REAL NOT NULL DEFAULT 0,           -- retail price
+    OutPrice        REAL NOT NULL DEFAULT 0,
+    WholesalePrice  REAL NOT NULL DEFAULT 0,
+    InitStock       REAL NOT NULL DEFAULT 0,
+    InitAmount      REAL NOT NULL DEFAULT 0,
+    CurStock        REAL NOT NULL DEFAULT 0,
+    SyncState       INTEGER NOT NULL DEFAULT 0,
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    SecUnitID       INTEGER NOT NULL DEFAULT 0,
+    SecUnitName     TEXT NOT NULL DEFAULT '',          -- empty: the product has one unit
+    Coefficient     TEXT NOT NULL DEFAULT '',          -- base units per second unit, as text
+    NetPrice        REAL NOT NULL DEFAULT 0,
+    IsLocal         INTEGER NOT NULL DEFAULT 1,
+    IsDisable       INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0,
+    MinPicture      BLOB DEFAULT ''                    -- small picture; a file of no bytes binds NULL
+);
+CREATE INDEX IX_Products_Name ON Products(ProductName);
+CREATE INDEX IX_Products_Code ON Products(ProductCode);
+
+-- Stock of a product per warehouse, with its warning limits (equal limits: no warning).
+-- The IDs and the numbers other than CurStock are kept as the text the services write.
+CREATE TABLE ProductStock (
+    ProductID       TEXT NOT NULL DEFAULT '',
+    ProductName     TEXT NOT NULL DEFAULT '',
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    WarehouseID     TEXT NOT NULL DEFAULT '',
+    WarehouseName   TEXT NOT NULL DEFAULT '',
+    WarehouseCode   TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,
+    UnitName        TEXT NOT NULL DEFAULT '',
+    InitStock       TEXT NOT NULL DEFAULT '0',
+    CurStock        REAL NOT NULL DEFAULT 0,
+    HighLimit       TEXT NOT NULL DEFAULT '0',
+    LowLimit        TEXT NOT NULL DEFAULT '0'
+);
+-- Every bill line reads and moves its product's row.
+CREATE INDEX IX_ProductStock_Product ON ProductStock(ProductID);
+
+-- Warehouses; the one of WarehouseType 1 is the default warehouse.
+CREATE TABLE warehouse (
+    WarehouseID     INTEGER PRIMARY KEY AUTOINCREMENT,
+    WarehouseCode   TEXT NOT NULL DEFAULT '',
+    WarehouseName   TEXT NOT NULL DEFAULT '',
+    WarehouseType   INTEGER NOT NULL DEFAULT 0
 );
 
+-- Customer prices: at most one row per customer, product and unit (kept by name).
+CREATE TABLE CompPrice (
+    CompPriceID     INTEGER PRIMARY KEY AUTOINCREMENT,
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductName     TEXT NOT NULL DEFAULT '',
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,        -- the product's UnitID or SecUnitID
+    UnitName        TEXT NOT NULL DEFAULT '',
+    Price           REAL NOT NULL DEFAULT 0,
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    CompSearchCode  TEXT NOT NULL DEFAULT '',
+    ProdSearchCode  TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_CompPrice_CustProdUnit ON CompPrice(CompanyName, ProductName, UnitName);
+
+-- Change records for the host's cached product lists ("SearchCode|ProductName|TypeName").
+-- Flag: 1 added or enabled, 2 updated, 3 local product deleted, 5 online product removed.
+CREATE TABLE ProdCache (
+    Flag            INTEGER NOT NULL DEFAULT 0,
+    UpdateValue     TEXT NOT NULL DEFAULT '',
+    OldValue        TEXT NOT NULL DEFAULT ''
+);
+
+-- Large product pictures, one row per product name (written with REPLACE).
+CREATE TABLE ProductPictures (
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductName     TEXT NOT NULL PRIMARY KEY,
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    PictureMaxName  TEXT NOT NULL DEFAULT '',
+    PictureMinName  TEXT NOT NULL DEFAULT '',
+    Picture         BLOB
+);
+
+-- Customers (type 1), suppliers (type 2) and plain contacts (type 3). IDs 1 to 3 are
+-- delivered with the database (IsSystem 1).
 CREATE TABLE Companies (
     CompanyID       INTEGER PRIMARY KEY AUTOINCREMENT,
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    FullName        TEXT NOT NULL DEFAULT '',
     CompanyType     INTEGER NOT NULL DEFAULT 1,
+    Contact         TEXT NOT NULL DEFAULT '',
+    Mobile          TEXT NOT NULL DEFAULT '',
+    Tel             TEXT NOT NULL DEFAULT '',
+    Fax             TEXT NOT NULL DEFAULT '',
+    QQ              TEXT NOT NULL DEFAULT '',
+    Email           TEXT NOT NULL DEFAULT '',
+    Address         TEXT NOT NULL DEFAULT '',
+    PostCode        TEXT NOT NULL DEFAULT '',
+    CurAmount       REAL NOT NULL DEFAULT 0,           -- what the customer owes / the shop owes
+    InitAmount      REAL NOT NULL DEFAULT 0,
+    IsBoth          INTEGER NOT NULL DEFAULT 0,
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    ContactGroup    TEXT NOT NULL DEFAULT '',          -- "客户", "供应商" or a group of Project
+    IsSelect        INTEGER NOT NULL DEFAULT 0,        -- ticked in the address book
+    IsDisable       INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0,
     IsSystem        INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IX_Companies_Name ON Companies(CompanyName);
+
+-- Settlement accounts: where the shop's money lies. IsSystem 1 cannot be deleted.
+CREATE TABLE SettleAcct (
+    SettleAcctID    INTEGER PRIMARY KEY AUTOINCREMENT,
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    BankName        TEXT NOT NULL DEFAULT '',
+    BankNo          TEXT NOT NULL DEFAULT '',
+    SettleAcctType  INTEGER NOT NULL DEFAULT 1,
+    InitAmount      REAL NOT NULL DEFAULT 0,
+    CurAmount       REAL NOT NULL DEFAULT 0,
+    IsDisable       INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT ''
+);
+
+-- Flat lists; BaseType 2 holds the units of measure.
+CREATE TABLE BaseData (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    BaseName        TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    BaseType        INTEGER NOT NULL DEFAULT 0,
+    UserID          TEXT NOT NULL DEFAULT '0',
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT ''
+);
+
+-- The product type tree (BaseType 1). ID 1 is its root, ID 2 (Remark "自定义类别") the
+-- default type. Level may come out NULL when a type is moved under a missing parent.
+CREATE TABLE AdvancedBaseData (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    BaseName        TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    BaseType        INTEGER NOT NULL DEFAULT 1,
+    UserID          TEXT NOT NULL DEFAULT '0',
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    ParentID        INTEGER NOT NULL DEFAULT 0,
+    Level           INTEGER DEFAULT 0
+);
+
+-- Income and expense items of the cash journal (ProjectType as in Account), and the
+-- contact groups (ProjectType 4, 5, 6 with an empty AccountType).
+CREATE TABLE Project (
+    ProjectID       INTEGER PRIMARY KEY AUTOINCREMENT,
+    ProjectName     TEXT NOT NULL DEFAULT '',
+    ProjectType     INTEGER NOT NULL DEFAULT 3,
+    AccountType     TEXT NOT NULL DEFAULT '',          -- "收入" or "支出"
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    IsDisable       INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    SyncState       INTEGER NOT NULL DEFAULT 0,
+    UserID          TEXT NOT NULL DEFAULT '0',
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    IsProfit        INTEGER NOT NULL DEFAULT 0         -- counts in the profit report
 );
 
 -- The industry catalogue of product types (filled from the industry data packages).
@@ -76,18 +267,338 @@ CREATE TABLE SystemProdType (
 -- Trade documents
 -- ======================================================================================
 
+-- Sale bills. BillType: 0 virtual bill (a customer's opening receivable, IsSystem 1),
+-- 1 sale, 2 return, 3 online order, 4 online refund. DiscountRate is a fraction.
 CREATE TABLE SaleBills (
     SaleID          INTEGER PRIMARY KEY AUTOINCREMENT,
-    BillType        INTEGER NOT NULL DEFAULT 1,     -- 0 virtual, 1 sale, 2 return, 3 online order, 4 online refund
-    DiscountRate    REAL NOT NULL DEFAULT 1,        -- 1 = no discount
-    IsSystem        INTEGER NOT NULL DEFAULT 0
+    BillCode        TEXT NOT NULL DEFAULT '',
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    SettleAcctID    INTEGER NOT NULL DEFAULT 0,
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    BillAmount      REAL NOT NULL DEFAULT 0,
+    DiscountAmount  REAL NOT NULL DEFAULT 0,           -- amount due after the discount
+    DiscountRate    REAL NOT NULL DEFAULT 1,
+    GetAmount       REAL NOT NULL DEFAULT 0,
+    OweAmount       REAL NOT NULL DEFAULT 0,
+    BillDate        TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    BillType        INTEGER NOT NULL DEFAULT 1,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    SaleOrderID     INTEGER NOT NULL DEFAULT 0,        -- the sale order this bill delivers
+    SaleOrderCode   TEXT DEFAULT '',                   -- NULL after relinking to a missing order
+    IsDelete        INTEGER NOT NULL DEFAULT 0
 );
+CREATE INDEX IX_SaleBills_Code ON SaleBills(BillCode);
 
+-- Sale bill lines. They carry no company columns: the ledger reads them joined with their
+-- bill by unqualified company column names.
+CREATE TABLE SaleBillItems (
+    SaleItemID      INTEGER PRIMARY KEY AUTOINCREMENT,
+    SaleID          INTEGER NOT NULL DEFAULT 0,
+    BillCode        TEXT NOT NULL DEFAULT '',
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    ProductName     TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,
+    UnitName        TEXT NOT NULL DEFAULT '',
+    Price           REAL NOT NULL DEFAULT 0,           -- per base unit
+    ItemCount       REAL NOT NULL DEFAULT 0,           -- in base units
+    Amount          REAL NOT NULL DEFAULT 0,
+    ShowUnitID      INTEGER NOT NULL DEFAULT 0,        -- the unit the line was entered in
+    ShowUnitName    TEXT NOT NULL DEFAULT '',
+    Coefficient     TEXT NOT NULL DEFAULT '1',
+    ShowItemCount   REAL NOT NULL DEFAULT 0,
+    ShowPrice       REAL NOT NULL DEFAULT 0,
+    OriginalPrice   REAL NOT NULL DEFAULT 0,
+    DisRate         REAL NOT NULL DEFAULT 0,
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_SaleBillItems_Bill ON SaleBillItems(SaleID);
+
+-- Purchase bills: the columns of SaleBills without the sale order link.
+-- BillType: 0 virtual bill (a supplier's opening payable), 1 purchase, 2 return.
 CREATE TABLE PurBills (
     PurID           INTEGER PRIMARY KEY AUTOINCREMENT,
-    BillType        INTEGER NOT NULL DEFAULT 1,
+    BillCode        TEXT NOT NULL DEFAULT '',
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    SettleAcctID    INTEGER NOT NULL DEFAULT 0,
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    BillAmount      REAL NOT NULL DEFAULT 0,
+    DiscountAmount  REAL NOT NULL DEFAULT 0,
     DiscountRate    REAL NOT NULL DEFAULT 1,
-    IsSystem        INTEGER NOT NULL DEFAULT 0
+    GetAmount       REAL NOT NULL DEFAULT 0,           -- paid now
+    OweAmount       REAL NOT NULL DEFAULT 0,
+    BillDate        TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    BillType        INTEGER NOT NULL DEFAULT 1,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IX_PurBills_Code ON PurBills(BillCode);
+
+CREATE TABLE PurBillItems (
+    PurItemID       INTEGER PRIMARY KEY AUTOINCREMENT,
+    PurID           INTEGER NOT NULL DEFAULT 0,
+    BillCode        TEXT NOT NULL DEFAULT '',
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    ProductName     TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,
+    UnitName        TEXT NOT NULL DEFAULT '',
+    Price           REAL NOT NULL DEFAULT 0,
+    ItemCount       REAL NOT NULL DEFAULT 0,
+    Amount          REAL NOT NULL DEFAULT 0,
+    ShowUnitID      INTEGER NOT NULL DEFAULT 0,
+    ShowUnitName    TEXT NOT NULL DEFAULT '',
+    Coefficient     TEXT NOT NULL DEFAULT '1',
+    ShowItemCount   REAL NOT NULL DEFAULT 0,
+    ShowPrice       REAL NOT NULL DEFAULT 0,
+    OriginalPrice   REAL NOT NULL DEFAULT 0,
+    DisRate         REAL NOT NULL DEFAULT 0,
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_PurBillItems_Bill ON PurBillItems(PurID);
+
+-- Sale orders: no discount or owed amount; BillState 1 once every line is delivered.
+-- BillType is the front end's text code.
+CREATE TABLE SaleOrderBills (
+    SaleOrderID     INTEGER PRIMARY KEY AUTOINCREMENT,
+    BillCode        TEXT NOT NULL DEFAULT '',
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    SettleAcctID    INTEGER NOT NULL DEFAULT 0,
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    BillAmount      REAL NOT NULL DEFAULT 0,
+    GetAmount       REAL NOT NULL DEFAULT 0,           -- deposit received
+    BillDate        TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    BillType        TEXT NOT NULL DEFAULT '',
+    BillState       INTEGER NOT NULL DEFAULT 0,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IX_SaleOrderBills_Code ON SaleOrderBills(BillCode);
+
+-- Sale order lines. FnshItemCount is the quantity delivered so far, in the entered unit;
+-- ItemState is the front end's selection mark.
+CREATE TABLE SaleOrderBillItems (
+    SaleOrderItemID INTEGER PRIMARY KEY AUTOINCREMENT,
+    SaleOrderID     INTEGER NOT NULL DEFAULT 0,
+    BillCode        TEXT NOT NULL DEFAULT '',
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    ProductName     TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,
+    UnitName        TEXT NOT NULL DEFAULT '',
+    Price           REAL NOT NULL DEFAULT 0,
+    ItemCount       REAL NOT NULL DEFAULT 0,
+    Amount          REAL NOT NULL DEFAULT 0,
+    ShowUnitID      INTEGER NOT NULL DEFAULT 0,
+    ShowUnitName    TEXT NOT NULL DEFAULT '',
+    Coefficient     TEXT NOT NULL DEFAULT '1',
+    ShowItemCount   REAL NOT NULL DEFAULT 0,
+    ShowPrice       REAL NOT NULL DEFAULT 0,
+    FnshItemCount   REAL NOT NULL DEFAULT 0,
+    ItemState       INTEGER NOT NULL DEFAULT 0,
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_SaleOrderBillItems_Bill ON SaleOrderBillItems(SaleOrderID);
+
+-- ======================================================================================
+-- Stock
+-- ======================================================================================
+
+-- The stock ledger: one row per product movement. BillType "期初" (the opening row,
+-- IsSystem 1), "进货" (in; IsSystem 2 marks a correction row of the cost calculation) or
+-- "出货" (out). SortID is the walk order of the cost calculation. IsCale 0 = to be
+-- costed; IsCale2 0 = changed since the last full calculation.
+CREATE TABLE Stocks (
+    StockID         INTEGER PRIMARY KEY AUTOINCREMENT,
+    SortID          INTEGER NOT NULL DEFAULT 0,
+    BillType        TEXT NOT NULL DEFAULT '',
+    BillDate        TEXT NOT NULL DEFAULT '',
+    BillCode        TEXT NOT NULL DEFAULT '',
+    BillItemID      TEXT NOT NULL DEFAULT '',          -- PurItemID or SaleItemID
+    ProductID       INTEGER NOT NULL DEFAULT 0,
+    ProductName     TEXT NOT NULL DEFAULT '',
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    TypeID          INTEGER NOT NULL DEFAULT 0,
+    TypeName        TEXT NOT NULL DEFAULT '',
+    UnitID          INTEGER NOT NULL DEFAULT 0,
+    UnitName        TEXT NOT NULL DEFAULT '',
+    InCount         REAL NOT NULL DEFAULT 0,
+    InPrice         REAL NOT NULL DEFAULT 0,
+    InAmount        REAL NOT NULL DEFAULT 0,
+    OutCount        REAL NOT NULL DEFAULT 0,
+    OutPrice        REAL NOT NULL DEFAULT 0,           -- unit cost of the goods out
+    OutAmount       REAL NOT NULL DEFAULT 0,
+    SalePrice       REAL NOT NULL DEFAULT 0,
+    SaleAmount      REAL NOT NULL DEFAULT 0,
+    LastCount       REAL NOT NULL DEFAULT 0,           -- balance after the row
+    LastPrice       REAL NOT NULL DEFAULT 0,
+    LastAmount      REAL NOT NULL DEFAULT 0,
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    IsVirtual       INTEGER NOT NULL DEFAULT 0,
+    IsCale          INTEGER NOT NULL DEFAULT 0,
+    IsCale2         INTEGER NOT NULL DEFAULT 0,
+    SyncState       INTEGER NOT NULL DEFAULT 0,
+    UserID          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT ''
+);
+-- A product's ledger in walk order.
+CREATE INDEX IX_Stocks_Product ON Stocks(ProductID, SortID);
+-- The rows of one bill.
+CREATE INDEX IX_Stocks_Bill ON Stocks(BillCode, BillType);
+-- Only the rows still to be costed, and the rows changed since the last full run: both
+-- small once the ledger is calculated.
+CREATE INDEX IX_Stocks_Uncalculated ON Stocks(ProductID, IsCale) WHERE IsCale <> 1;
+CREATE INDEX IX_Stocks_Changed ON Stocks(IsCale2) WHERE IsCale2 <> 1;
+
+-- ======================================================================================
+-- Money
+-- ======================================================================================
+
+-- The cash journal. ProjectType: 1 the day's sales income / purchase expense line,
+-- 2 receipt or payment, 3 hand-entered item, 4 opening balance of a settlement account.
+-- AccountID is chosen by the service; AUTOINCREMENT keeps its sequence row.
+CREATE TABLE Account (
+    AccountID       INTEGER PRIMARY KEY AUTOINCREMENT,
+    AccountDate     TEXT NOT NULL DEFAULT '',
+    AccountCode     TEXT NOT NULL DEFAULT '',          -- bill code of a receipt or payment
+    CompanyID       INTEGER NOT NULL DEFAULT 0,        -- '' when no partner is named
+    CompanyCode     TEXT NOT NULL DEFAULT '',
+    CompanyName     TEXT NOT NULL DEFAULT '',
+    SettleAcctID    INTEGER NOT NULL DEFAULT 0,
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    ProjectID       INTEGER NOT NULL DEFAULT 0,
+    ProjectName     TEXT NOT NULL DEFAULT '',
+    ProjectType     INTEGER NOT NULL DEFAULT 0,
+    AccountType     TEXT NOT NULL DEFAULT '',          -- "收入" or "支出"
+    InAmount        REAL NOT NULL DEFAULT 0,
+    OutAmount       REAL NOT NULL DEFAULT 0,
+    AccountDesp     TEXT NOT NULL DEFAULT '',
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0,
+    SyncState       INTEGER NOT NULL DEFAULT 0,
+    UserID          TEXT NOT NULL DEFAULT '',
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_Account_Code ON Account(AccountCode);
+-- Every posting finds its day's line by the day of AccountDate.
+CREATE INDEX IX_Account_Day ON Account(strftime('%Y-%m-%d', AccountDate));
+
+-- Income and expense per settlement account and calendar month (Month: a day inside it).
+CREATE TABLE AccountMonth (
+    Month           TEXT NOT NULL DEFAULT '',
+    SettleAcctName  TEXT NOT NULL DEFAULT '',
+    SettleAcctID    INTEGER NOT NULL DEFAULT 0,
+    InAmount        REAL NOT NULL DEFAULT 0,
+    OutAmount       REAL NOT NULL DEFAULT 0,
+    Balance         REAL NOT NULL DEFAULT 0            -- the month's in - out
+);
+
+-- ======================================================================================
+-- Members
+-- ======================================================================================
+
+-- VIP members: customers with a member card. VipCore is the points total, as text.
+CREATE TABLE VipMember (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    CompanyID       INTEGER NOT NULL DEFAULT 0,
+    MemberName      TEXT NOT NULL DEFAULT '',
+    MemberCode      TEXT NOT NULL DEFAULT '',
+    SearchCode      TEXT NOT NULL DEFAULT '',
+    Contact         TEXT NOT NULL DEFAULT '',
+    Tel             TEXT NOT NULL DEFAULT '',
+    Birthday        TEXT NOT NULL DEFAULT '1900-01-01', -- 1900-01-01: none given
+    Sex             INTEGER NOT NULL DEFAULT 0,        -- 1 male
+    Mobile          TEXT NOT NULL DEFAULT '',
+    Fax             TEXT NOT NULL DEFAULT '',
+    QQ              TEXT NOT NULL DEFAULT '',
+    Email           TEXT NOT NULL DEFAULT '',
+    Address         TEXT NOT NULL DEFAULT '',
+    LevelName       TEXT NOT NULL DEFAULT '',
+    VipCore         TEXT NOT NULL DEFAULT '0',
+    VipBitmap       TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    ActiveDate      TEXT NOT NULL DEFAULT '',
+    LastUpdateDate  TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    VipLevel        INTEGER NOT NULL DEFAULT 0
+);
+
+-- Member levels; the first by ID is the default level. discount is the price factor and
+-- Conversion the money per point, both as text.
+CREATE TABLE VipLevelSet (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    Level           INTEGER NOT NULL DEFAULT 0,
+    LevelName       TEXT NOT NULL DEFAULT '',
+    discount        TEXT NOT NULL DEFAULT '1',
+    Conversion      TEXT NOT NULL DEFAULT '10',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    TotalScores     TEXT NOT NULL DEFAULT '1',
+    Remark          TEXT NOT NULL DEFAULT ''
+);
+
+-- Points earned (ScoreStyle 0), spent (1) and adjusted (2), one row per document.
+CREATE TABLE VipScores (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    MemberName      TEXT NOT NULL DEFAULT '',
+    MemberCode      TEXT NOT NULL DEFAULT '',
+    ScoreDocument   TEXT NOT NULL DEFAULT '',
+    ScoreStyle      INTEGER NOT NULL DEFAULT 0,
+    Money           TEXT NOT NULL DEFAULT '',
+    Scores          INTEGER NOT NULL DEFAULT 0,
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    EffectDate      TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT ''
 );
 
 -- ======================================================================================
@@ -211,6 +722,75 @@ CREATE TABLE StoreTest (
 -- ======================================================================================
 -- Rows a new shop database holds
 -- ======================================================================================
+
+-- The delivered rows below are dated with the system start date and take the first IDs,
+-- so that the services can name them by ID.
+
+-- Partners the postings fall back on: the retail customer (a sale without a customer),
+-- the occasional supplier (a purchase without a supplier) and the customer of every
+-- online-shop sale. The codes are where GetNewCustomerCode carries on from.
+INSERT INTO Companies (CompanyID, CompanyName, CompanyCode, SearchCode, FullName, CompanyType,
+                       UserName, CreateDate, LastUpdateDate, ContactGroup, IsSystem)
+VALUES (1, '零售客户', 'KH0001', 'LSKH', '零售客户', 1, 'Admin', '1970-01-01 00:00:00', '1970-01-01 00:00:00', '客户', 1),
+       (2, '零散供应商', 'GYS0001', 'LSGYS', '零散供应商', 2, 'Admin', '1970-01-01 00:00:00', '1970-01-01 00:00:00', '供应商', 1),
+       (3, '淘宝网客户', 'KH0002', 'TBWKH', '淘宝网客户', 1, 'Admin', '1970-01-01 00:00:00', '1970-01-01 00:00:00', '客户', 1);
+
+-- The default warehouse, named as the bill postings name it.
+INSERT INTO warehouse (WarehouseID, WarehouseCode, WarehouseName, WarehouseType)
+VALUES (1, 'CK0001', '默认仓库', 1);
+
+-- The cash drawer. It has no opening entry in the journal.
+INSERT INTO SettleAcct (SettleAcctID, SettleAcctName, SearchCode, SettleAcctType, IsSystem,
+                        CreateDate, LastUpdateDate)
+VALUES (1, '现金', 'XJ', 1, 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00');
+
+-- Units of measure (BaseType 2).
+INSERT INTO BaseData (BaseName, SearchCode, BaseType, CreateDate, LastUpdateDate)
+VALUES ('个', 'G', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('件', 'J', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('台', 'T', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('只', 'Z', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('支', 'Z', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('条', 'T', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('双', 'S', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('套', 'T', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('盒', 'H', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('箱', 'X', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('包', 'B', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('袋', 'D', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('瓶', 'P', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('本', 'B', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('张', 'Z', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('斤', 'J', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('公斤', 'GJ', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       ('米', 'M', 2, '1970-01-01 00:00:00', '1970-01-01 00:00:00');
+
+-- The product type tree: its root (every new type hangs below ID 1) and the default type
+-- that GetDefaultTypeName finds by ID 2 and its remark, whatever the user renames it to.
+INSERT INTO AdvancedBaseData (ID, BaseName, SearchCode, BaseType, CreateDate, LastUpdateDate,
+                              Remark, ParentID, Level)
+VALUES (1, '全部类别', 'QBLB', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00', '', 0, 0),
+       (2, '默认类别', 'MRLB', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00', '自定义类别', 1, 1);
+
+-- The journal's own items: the day's sales and purchase lines (type 1), receipts and
+-- payments (type 2; the receipt and payment lists find them as IDs 3 and 4), the opening
+-- entries of settlement accounts (type 4); then the contact groups of customers and
+-- suppliers (types 4 and 5, no account type).
+INSERT INTO Project (ProjectID, ProjectName, ProjectType, AccountType, SearchCode, IsSystem,
+                     CreateDate, LastUpdateDate)
+VALUES (1, '销售收入', 1, '收入', 'XSSR', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (2, '进货支出', 1, '支出', 'JHZC', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (3, '收订金/欠款', 2, '收入', 'SDJ/QK', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (4, '付订金/欠款', 2, '支出', 'FDJ/QK', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (5, '账户操作', 4, '收入', 'ZHCZ', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (6, '客户', 4, '', 'KH', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00'),
+       (7, '供应商', 5, '', 'GYS', 1, '1970-01-01 00:00:00', '1970-01-01 00:00:00');
+
+-- Member levels; the first is the default level. Ten yuan earn one point.
+INSERT INTO VipLevelSet (ID, Level, LevelName, discount, Conversion, CreateDate, TotalScores)
+VALUES (1, 1, '普通会员', '1', '10', '1970-01-01 00:00:00', '1'),
+       (2, 2, '银卡会员', '0.95', '10', '1970-01-01 00:00:00', '1'),
+       (3, 3, '金卡会员', '0.9', '10', '1970-01-01 00:00:00', '1');
 
 INSERT INTO SystemInfo (CompanyName, Industry, Version, CreateDate, LastUpdateDate)
 VALUES ('', '', '1.0.0.1', date('now', 'localtime'), date('now', 'localtime'));
