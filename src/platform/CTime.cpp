@@ -15,17 +15,8 @@ std::int64_t Fit32(std::int64_t t) { return (t < INT32_MIN || t > INT32_MAX) ? -
 CTime::CTime(std::time_t t) : t_(Fit32(static_cast<std::int64_t>(t))) {}
 
 CTime::CTime(int year, int month, int day, int hour, int minute, int second, int dst) {
-    std::tm tm{};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    tm.tm_isdst = dst < 0 ? -1 : (dst > 0 ? 1 : 0);
-    std::time_t t = std::mktime(&tm);
     // mktime answers -1 both for failure and for 1969-12-31 23:59:59 UTC; either way -1 is right.
-    t_ = Fit32(static_cast<std::int64_t>(t));
+    t_ = Fit32(static_cast<std::int64_t>(shopbiz::MakeLocalTime(year, month, day, hour, minute, second, dst)));
 }
 
 CTime CTime::GetCurrentTime() { return CTime(shopbiz::Clock::Now()); }

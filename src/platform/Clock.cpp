@@ -20,6 +20,10 @@ void Clock::SetFixed(std::time_t secondsSinceEpoch) {
 }
 
 void Clock::SetFixedLocal(int year, int month, int day, int hour, int minute, int second) {
+    SetFixed(MakeLocalTime(year, month, day, hour, minute, second));
+}
+
+std::time_t MakeLocalTime(int year, int month, int day, int hour, int minute, int second, int dst) {
     std::tm tm{};
     tm.tm_year = year - 1900;
     tm.tm_mon = month - 1;
@@ -27,8 +31,8 @@ void Clock::SetFixedLocal(int year, int month, int day, int hour, int minute, in
     tm.tm_hour = hour;
     tm.tm_min = minute;
     tm.tm_sec = second;
-    tm.tm_isdst = -1;
-    SetFixed(std::mktime(&tm));
+    tm.tm_isdst = dst < 0 ? -1 : (dst > 0 ? 1 : 0);
+    return std::mktime(&tm);
 }
 
 void Clock::UseSystemClock() { g_fixed.store(false); }

@@ -17,4 +17,8 @@ public:
     static bool IsFixed();
 };
 
+// mktime of a local date and time; fields out of range roll over. dst -1 lets the C library
+// decide whether daylight saving applies. -1 when the moment cannot be represented.
+std::time_t MakeLocalTime(int year, int month, int day, int hour, int minute, int second, int dst = -1);
+
 }  // namespace shopbiz
