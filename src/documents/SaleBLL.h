@@ -5,4 +5,8 @@
 
 class CSaleBLL {
     SHOPBIZ_STATELESS_SERVICE(CSaleBLL)
+
+    // --- Bill queries ------------------------------------------------------------------------
+    // Number of lines that use the product; -1 after a database error (error text and log).
+    int QueryBillByProductID(CppSQLite3DB& db, int ProductID, CString& error);
 };
