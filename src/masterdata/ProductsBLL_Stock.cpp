@@ -25,19 +25,24 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
     ServiceLock lock;
     CSysBLL::GetSafeString(quantity);
     CSysBLL::GetSafeString(price);
-    CString sql;
+    CString sql;  // the statement running, for the log
+    auto query = [&](const CString& text) { return db.execQuery(sql = text); };
+    auto run = [&](const CString& text) { db.execDML(sql = text); };
     try {
-        const double stock = CurrentStock(db, ProductID) + TextToDouble(quantity);
-        sql = Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID);
-        db.execDML(sql);
+        CppSQLite3Query product = query(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
+        const double stock = (product.eof() ? 0.0 : product.getFloatField(L"CurStock", 0.0)) + TextToDouble(quantity);
+        product.finalize();
+        run(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
         CSysBLL().AddOperateData(db, L"products", L"productID", Sql(L"%d", ProductID), L"U");
         // The first purchase price of a product opened without one becomes its opening cost.
         const double unitPrice = TextToDouble(price);
         if (unitPrice > 0) {
-            const OpeningRow opening = ReadOpeningRow(db, ProductID);
-            if (opening.found && opening.lastPrice == 0.0) {
-                sql = OpeningRowPriceSql(ProductID, unitPrice, opening.lastCount);
-                db.execDML(sql);
+            CppSQLite3Query opening =
+                query(Sql(L"select LastCount,LastPrice from Stocks where ProductID=%d and IsSystem=1", ProductID));
+            if (!opening.eof() && opening.getFloatField(L"LastPrice", 0.0) == 0.0) {
+                const double lastCount = opening.getFloatField(L"LastCount", 0.0);
+                opening.finalize();
+                run(OpeningRowPriceSql(ProductID, unitPrice, lastCount));
             }
         }
         return 1;
