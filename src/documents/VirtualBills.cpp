@@ -59,12 +59,13 @@ int InsertVirtualBill(CppSQLite3DB& db, const VirtualBillBook& book, CString amo
 
     const double value = ParseAmount(amount);
     return ReportOr(error, L"新增虚拟单据失败！", [&] {
-        db.execDML(Sql(L" INSERT INTO %s(  BillCode, BillType, CompanyID, CompanyCode, CompanyName,  BillAmount, "
-                       L"DiscountAmount, GetAmount, OweAmount, IsSystem,  BillDate, UserID, UserName, CreateDate, "
-                       L"LastUpdateDate, Remark   ) VALUES (   '%s' , 0, %d,  '%s',  '%s',    %.08lf, %.08lf, 0.00, "
-                       L"%.08lf, 1,   '%s', 0, 'Admin', date(), date(), '虚拟单据'   )  ; ",
-                       book.table, EscapeQuotes(billCode), companyID, EscapeQuotes(code), EscapeQuotes(name), value,
-                       value, value, startDate));
+        db.execDML(
+            Sql(L" INSERT INTO %s(  BillCode, BillType, CompanyID, CompanyCode, CompanyName,  BillAmount, "
+                L"DiscountAmount, GetAmount, OweAmount, IsSystem,  BillDate, UserID, UserName, CreateDate, "
+                L"LastUpdateDate, Remark   ) VALUES (   '%s' , 0, %d,  '%s',  '%s',    %.08lf, %.08lf, 0.00, "
+                L"%.08lf, 1,   '%s', 0, 'Admin', date(), date(), '虚拟单据'   )  ; ",
+                book.table, EscapeQuotes(billCode), companyID, EscapeQuotes(code), EscapeQuotes(name), value, value,
+                value, startDate));
         if (value != 0 && CCustomerBLL().AddCurrentAmount(db, companyID, value, error) < 1) return -1;
         return 1;
     });
@@ -76,9 +77,10 @@ int UpdateVirtualBill(CppSQLite3DB& db, const VirtualBillBook& book, CString amo
     if (amount.IsEmpty()) amount = L"0.00";
     // The amount goes in as it stands: a text that is no number makes the statement fail.
     return ReportOr(error, L"更新虚拟单据数据失败!", [&] {
-        db.execDML(Sql(L"UPDATE %s SET BillAmount=%s,OweAmount=%s, DiscountAmount=%s, GetAmount=0 WHERE "
-                       L"CompanyID=%d AND IsSystem=1  ;",
-                       book.table, amount, amount, amount, companyID));
+        db.execDML(
+            Sql(L"UPDATE %s SET BillAmount=%s,OweAmount=%s, DiscountAmount=%s, GetAmount=0 WHERE "
+                L"CompanyID=%d AND IsSystem=1  ;",
+                book.table, amount, amount, amount, companyID));
         return 1;
     });
 }

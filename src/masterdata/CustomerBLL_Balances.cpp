@@ -16,7 +16,8 @@ int MoveBalance(CppSQLite3DB& db, const wchar_t* selectTemplate, int id, double 
         CppSQLite3Query row = db.execQuery(sql = Sql(selectTemplate, id));
         const double stored = row.eof() ? 0.0 : row.getFloatField(L"CurAmount");
         row.finalize();
-        db.execDML(sql = Sql(L" UPDATE Companies SET CurAmount=%s WHERE  CompanyID=%d", CentsText(stored + change), id));
+        db.execDML(sql =
+                       Sql(L" UPDATE Companies SET CurAmount=%s WHERE  CompanyID=%d", CentsText(stored + change), id));
         CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"U");
         return 1;
     });

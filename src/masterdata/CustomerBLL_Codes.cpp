@@ -32,9 +32,10 @@ int CCustomerBLL::GetCompanyIDByName(CppSQLite3DB& db, CString name) {
 
 bool CCustomerBLL::IsExisted(CppSQLite3DB& db, CString name, int id, CString& error) {
     ServiceLock lock;
-    const CString sql = Sql(L" SELECT COUNT(*) FROM Companies WHERE (CompanyType = 1 or CompanyType = 2) and "
-                            L"CompanyName='%s' AND CompanyID <> %d ;",
-                            Safe(name), id);
+    const CString sql =
+        Sql(L" SELECT COUNT(*) FROM Companies WHERE (CompanyType = 1 or CompanyType = 2) and "
+            L"CompanyName='%s' AND CompanyID <> %d ;",
+            Safe(name), id);
     return ReportWithStatement(error, kReportLayout, kSqlFailed, sql, false, [&] { return db.execScalar(sql) > 0; });
 }
 
@@ -69,11 +70,13 @@ bool HasUsablePartners(CppSQLite3DB& db, const wchar_t* sql) {
 }  // namespace
 
 bool CCustomerBLL::HaveCustData(CppSQLite3DB& db) {
-    return HasUsablePartners(db, L"select count(1) from Companies where CompanyID > 3 AND CompanyType=1 AND "
-                                 L"IsDisable <> 1 AND IsDelete <> 1");
+    return HasUsablePartners(db,
+                             L"select count(1) from Companies where CompanyID > 3 AND CompanyType=1 AND "
+                             L"IsDisable <> 1 AND IsDelete <> 1");
 }
 
 bool CCustomerBLL::HaveSuppData(CppSQLite3DB& db) {
-    return HasUsablePartners(db, L"select count(1) from Companies where CompanyID > 3 AND CompanyType=2 AND "
-                                 L"IsDisable <> 1 AND IsDelete <> 1");
+    return HasUsablePartners(db,
+                             L"select count(1) from Companies where CompanyID > 3 AND CompanyType=2 AND "
+                             L"IsDisable <> 1 AND IsDelete <> 1");
 }

@@ -16,8 +16,8 @@ int CCustomerBLL::InsertCompany(CppSQLite3DB& db, CString name, CString fullName
                                 CString postCode, CString initAmount, CString remark, int isBoth, int type,
                                 CString& error) {
     ServiceLock lock;
-    for (CString* field : {&name, &fullName, &code, &contact, &phone, &fax, &email, &qq, &address, &postCode,
-                           &initAmount, &remark})
+    for (CString* field :
+         {&name, &fullName, &code, &contact, &phone, &fax, &email, &qq, &address, &postCode, &initAmount, &remark})
         CSysBLL::GetSafeString(*field);
     if (name.IsEmpty()) return -1;
 
@@ -26,10 +26,10 @@ int CCustomerBLL::InsertCompany(CppSQLite3DB& db, CString name, CString fullName
     return ReportWithStatement(error, kEditLayout, failed, sql, -1, [&] {
         // A name in use brings that partner back with the new details instead of a second row.
         if (IsExisted(db, name, 0, error)) {
-            CppSQLite3Query row = db.execQuery(sql = Sql(
-                L" SELECT * FROM Companies WHERE (CompanyType = 1 or CompanyType = 2) and CompanyName='%s' ORDER BY "
-                L"CompanyID LIMIT 1 ; ",
-                name));
+            CppSQLite3Query row = db.execQuery(sql = Sql(L" SELECT * FROM Companies WHERE (CompanyType = 1 or "
+                                                         L"CompanyType = 2) and CompanyName='%s' ORDER BY "
+                                                         L"CompanyID LIMIT 1 ; ",
+                                                         name));
             if (row.eof()) {
                 error = failed;
                 return -1;

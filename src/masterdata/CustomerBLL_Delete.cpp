@@ -8,11 +8,12 @@ using namespace shopbiz::partners;
 int CCustomerBLL::IsHasBills(CppSQLite3DB& db, int id, CString& error) {
     ServiceLock lock;
     // Virtual opening bills are system bills and do not count; every journal line does.
-    const CString sql = Sql(L"SELECT COUNT(*) FROM (SELECT saleid AS id FROM  salebills WHERE  companyid=%d AND  "
-                            L"issystem=0 UNION ALL SELECT purid AS id FROM purbills WHERE companyid=%d AND issystem=0 "
-                            L"UNION ALL SELECT saleOrderid AS id FROM saleOrderbills WHERE companyid=%d AND issystem=0 "
-                            L"UNION ALL SELECT  accountid  AS id FROM Account WHERE companyid=%d) AS t; ",
-                            id, id, id, id);
+    const CString sql =
+        Sql(L"SELECT COUNT(*) FROM (SELECT saleid AS id FROM  salebills WHERE  companyid=%d AND  "
+            L"issystem=0 UNION ALL SELECT purid AS id FROM purbills WHERE companyid=%d AND issystem=0 "
+            L"UNION ALL SELECT saleOrderid AS id FROM saleOrderbills WHERE companyid=%d AND issystem=0 "
+            L"UNION ALL SELECT  accountid  AS id FROM Account WHERE companyid=%d) AS t; ",
+            id, id, id, id);
     return ReportWithStatement(error, kReportLayout, kSqlFailed, sql, -1, [&] { return db.execScalar(sql); });
 }
 

@@ -49,10 +49,11 @@ CppSQLite3Query CCustomerBLL::QueryByKeyword(CppSQLite3DB& db, int type, CString
     ServiceLock lock;
     const CString k = Safe(keyword);
     // Without `all`: only partners with an outstanding balance (receipts and payments).
-    const CString sql = Sql(L" SELECT * FROM Companies WHERE (CompanyType=%d or %d = 0) AND IsDisable=0 AND "
-                            L"IsSystem=0 %s AND ( CompanyName LIKE '%%%s%%' OR Tel LIKE '%%%s%%' OR Contact LIKE "
-                            L"'%%%s%%' OR SearchCode LIKE '%%%s%%' ) ORDER BY SearchCode ;",
-                            type, type, all ? L"" : L"AND CurAmount<>0", k, k, k, k);
+    const CString sql =
+        Sql(L" SELECT * FROM Companies WHERE (CompanyType=%d or %d = 0) AND IsDisable=0 AND "
+            L"IsSystem=0 %s AND ( CompanyName LIKE '%%%s%%' OR Tel LIKE '%%%s%%' OR Contact LIKE "
+            L"'%%%s%%' OR SearchCode LIKE '%%%s%%' ) ORDER BY SearchCode ;",
+            type, type, all ? L"" : L"AND CurAmount<>0", k, k, k, k);
     return ReportedQuery(db, sql, error);
 }
 
@@ -82,6 +83,7 @@ CppSQLite3Query CCustomerBLL::QueryCompForBillSelect(CppSQLite3DB& db, CString k
             L"AND IsDisable=0 AND IsSystem <1 AND ( CompanyCode LIKE '%%%s%%' OR CompanyName LIKE '%%%s%%' OR "
             L"SearchCode LIKE '%%%s%%' ) %s",
             suppliers ? 2 : 1, withSystem ? L"" : L"AND IsSystem <1", k, k, k, suppliers ? 1 : 2, k, k, k,
-            suppliers ? L"ORDER BY IsSystem desc,CompanyType desc,SearchCode" : L"ORDER BY IsSystem desc,CompanyType asc,SearchCode");
+            suppliers ? L"ORDER BY IsSystem desc,CompanyType desc,SearchCode"
+                      : L"ORDER BY IsSystem desc,CompanyType asc,SearchCode");
     return ReportedQuery(db, sql, error);
 }

@@ -12,17 +12,17 @@
 using namespace shopbiz;
 using namespace shopbiz::partners;
 
-int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString fullName, CString code,
-                                CString contact, CString phone, CString fax, CString email, CString qq,
-                                CString address, CString postCode, CString initAmount, CString remark, int isBoth,
-                                CString& error) {
+int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString fullName, CString code, CString contact,
+                                CString phone, CString fax, CString email, CString qq, CString address,
+                                CString postCode, CString initAmount, CString remark, int isBoth, CString& error) {
     ServiceLock lock;
-    for (CString* field : {&name, &fullName, &code, &contact, &phone, &fax, &email, &qq, &address, &postCode,
-                           &initAmount, &remark})
+    for (CString* field :
+         {&name, &fullName, &code, &contact, &phone, &fax, &email, &qq, &address, &postCode, &initAmount, &remark})
         CSysBLL::GetSafeString(*field);
     if (IsExisted(db, name, id, error)) {
-        error = L"您输入的客户名称已经在客户资料或供应商资料中存在，不允许重复添加！\r\n"
-                L"提示:如果该客户资料未出现在列表中，请选择“显示全部”。";
+        error =
+            L"您输入的客户名称已经在客户资料或供应商资料中存在，不允许重复添加！\r\n"
+            L"提示:如果该客户资料未出现在列表中，请选择“显示全部”。";
         return -1;
     }
     initAmount.Trim();
@@ -56,8 +56,8 @@ int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString 
                              L"Mobile='%s', Tel='%s', Fax='%s', QQ='%s', Email='%s', Address='%s', PostCode='%s',  "
                              L"InitAmount='%s', IsBoth=%d, SearchCode='%s' ,Remark= '%s',IsDisable=0  WHERE "
                              L"CompanyID=%d",
-                             name, code, fullName, contact, phone, phone, fax, qq, email, address, postCode,
-                             initAmount, isBoth, searchCode, remark, id));
+                             name, code, fullName, contact, phone, phone, fax, qq, email, address, postCode, initAmount,
+                             isBoth, searchCode, remark, id));
         db.execDML(sql = Sql(L"UPDATE CompPrice Set CompanyName = '%s', CompanyCode = '%s' WHERE CompanyID = %d", name,
                              code, id));
 
