@@ -5,4 +5,9 @@
 
 class CStocksBLL {
     SHOPBIZ_STATELESS_SERVICE(CStocksBLL)
+
+public:
+    // --- Renames ---
+    // A partner's new name and code into its ledger rows; statement status, -1 on error.
+    int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
 };
