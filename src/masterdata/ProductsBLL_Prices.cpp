@@ -1,5 +1,5 @@
 // CProductsBLL: the product's own prices learned from bills.
-#include "frame/TextNumber.h"
+#include "common/AmountText.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -17,7 +17,7 @@ const double kNoPrice = 1e-10;
 
 int CProductsBLL::UpdateProductPrice(CppSQLite3DB& db, int ProductID, int CompanyID, int billKind, CString price) {
     ServiceLock lock;
-    const double value = TextToDouble(price);
+    const double value = ParseAmount(price);
     if (price.IsEmpty() || value < 1e-08) return 0;
 
     double retail = 0, wholesale = 0;

@@ -1,6 +1,6 @@
 // CProductsBLL: switching products off and on, and moving them to another type.
+#include "common/NumberText.h"
 #include "frame/SqlEscape.h"
-#include "frame/TextNumber.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 

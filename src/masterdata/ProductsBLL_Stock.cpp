@@ -1,7 +1,8 @@
 // CProductsBLL: the stock counters that the bill postings move, and the product's stock row
 // in the default warehouse.
+#include "common/AmountText.h"
+#include "common/NumberText.h"
 #include "frame/SqlEscape.h"
-#include "frame/TextNumber.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -30,12 +31,12 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
     auto run = [&](const CString& text) { db.execDML(sql = text); };
     try {
         CppSQLite3Query product = query(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
-        const double stock = (product.eof() ? 0.0 : product.getFloatField(L"CurStock", 0.0)) + TextToDouble(quantity);
+        const double stock = (product.eof() ? 0.0 : product.getFloatField(L"CurStock", 0.0)) + ParseAmount(quantity);
         product.finalize();
         run(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
         CSysBLL().AddOperateData(db, L"products", L"productID", Sql(L"%d", ProductID), L"U");
         // The first purchase price of a product opened without one becomes its opening cost.
-        const double unitPrice = TextToDouble(price);
+        const double unitPrice = ParseAmount(price);
         if (unitPrice > 0) {
             CppSQLite3Query opening =
                 query(Sql(L"select LastCount,LastPrice from Stocks where ProductID=%d and IsSystem=1", ProductID));
@@ -55,7 +56,7 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
 int CProductsBLL::DecProductsStock(CppSQLite3DB& db, int ProductID, CString quantity, CString /*price*/) {
     ServiceLock lock;
     CSysBLL::GetSafeString(quantity);
-    const double stock = CurrentStock(db, ProductID) - TextToDouble(quantity);
+    const double stock = CurrentStock(db, ProductID) - ParseAmount(quantity);
     db.execDML(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
     CSysBLL().AddOperateData(db, L"products", L"productID", Sql(L"%d", ProductID), L"U");
     return 1;
@@ -75,7 +76,7 @@ int CProductsBLL::DecStockProductsFromBill(CppSQLite3DB& db, int ProductID, CStr
     CSysBLL::GetSafeString(quantity);
     CppSQLite3Query row = db.execQuery(Sql(L"select CurStock from ProductStock where ProductID=%d", ProductID));
     if (row.eof()) return 1;
-    const double stock = row.getFloatField(L"CurStock", 0.0) - TextToDouble(quantity);
+    const double stock = row.getFloatField(L"CurStock", 0.0) - ParseAmount(quantity);
     row.finalize();
     db.execDML(Sql(L"update ProductStock set CurStock = %.08lf where productID = %d", stock, ProductID));
     return 1;
@@ -97,7 +98,7 @@ bool CProductsBLL::AddStockProductsFromBill(CppSQLite3DB& db, CString ProductNam
     }
     row.finalize();
     return AddStockProducts(db, ProductName, WarehouseName, UnitName, InitStock,
-                            Sql(L"%.08lf", stock - TextToDouble(quantity)), highLimit, lowLimit);
+                            Sql(L"%.08lf", stock - ParseAmount(quantity)), highLimit, lowLimit);
 }
 
 bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CString WarehouseName, CString UnitName,
@@ -108,7 +109,7 @@ bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CStri
     // Limits are kept as text but compared as numbers: a text that is no number becomes one.
     HighLimit = NumberText(ZeroIfEmpty(HighLimit));
     LowLimit = NumberText(ZeroIfEmpty(LowLimit));
-    const double stock = TextToDouble(ZeroIfEmpty(CurStock));
+    const double stock = ParseAmount(ZeroIfEmpty(CurStock));
     try {
         const int unitID = FindUnit(db, UnitName);
 
