@@ -88,6 +88,9 @@ CREATE TABLE Products (
 );
 CREATE INDEX IX_Products_Name ON Products(ProductName);
 CREATE INDEX IX_Products_Code ON Products(ProductCode);
+-- Product lists and pages come in this order (the shop's own products first): a deep page
+-- walks the index instead of sorting the whole catalogue.
+CREATE INDEX IX_Products_List ON Products(IsLocal DESC, SearchCode);
 
 -- Stock of a product per warehouse, with its warning limits (equal limits: no warning).
 -- The IDs and the numbers other than CurStock are kept as the text the services write.

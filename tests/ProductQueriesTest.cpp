@@ -196,6 +196,31 @@ TEST_F(ProductQueries, ListsByTypeAndForBrowsing) {
     EXPECT_EQ(maxID + minID, 0);
 }
 
+TEST_F(ProductQueries, ListOrderAndProductLookupsReadThroughIndexes) {
+    auto plan = [&](const wchar_t* sql) {
+        std::string text;
+        for (CppSQLite3Query q = db.execQuery(CString(L"explain query plan ") + sql); !q.eof(); q.nextRow())
+            text += q.getStringField(L"detail").ToUtf8() + "\n";
+        return text;
+    };
+    // A deep page of the whole list walks the index instead of sorting every product.
+    const std::string page = plan(L"select ProductID from Products where (ProductName like '%%' or ProductCode like '%%' "
+                                  L"or SearchCode like '%%') and IsDisable = 0 order by IsLocal desc, SearchCode limit "
+                                  L"9980,20");
+    EXPECT_NE(page.find("INDEX IX_Products_List"), std::string::npos) << page;
+    EXPECT_EQ(page.find("TEMP B-TREE"), std::string::npos) << page;
+    const std::string local = plan(L"select ProductID from Products where IsLocal=1 order by SearchCode limit 20");
+    EXPECT_EQ(local.find("TEMP B-TREE"), std::string::npos) << local;
+    // Whether a product is used, renames into its lines, and the journal entry of a row.
+    for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems", L"CompPrice"}) {
+        const std::string lines = plan(Sql(L"select count(*) from %s where ProductID=7", table));
+        EXPECT_NE(lines.find("_Product"), std::string::npos) << lines;
+    }
+    const std::string journal =
+        plan(L"SELECT * FROM  OperateData WHERE TName='Products' AND CName='ProductID' AND CValue = '7' ");
+    EXPECT_NE(journal.find("INDEX IX_OperateData_Row"), std::string::npos) << journal;
+}
+
 TEST_F(ProductQueries, EmptyCatalogue) {
     int maxID = -1, minID = -1;
     products.GetMaxMinProductID(db, maxID, minID, L"", L"");
