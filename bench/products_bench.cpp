@@ -30,7 +30,8 @@ void AddAll(CppSQLite3DB& db, int count) {
     CProductsBLL products;
     for (int i = 0; i < count; ++i) {
         bool exists = false;
-        products.AddProducts(db, Name(i), Code(i), L"", L"个", L"10", L"2.5", L"4", L"3.5", L"", L"", false, L"", exists);
+        products.AddProducts(db, Name(i), Code(i), L"", L"个", L"10", L"2.5", L"4", L"3.5", L"", L"", false, L"",
+                             exists);
     }
 }
 
@@ -65,19 +66,22 @@ void PlainInsert(benchmark::State& state) {
         sqlite3_open(":memory:", &db);
         Exec(db, shopbiz::kShopSchemaSql);
         sqlite3_stmt *product = nullptr, *opening = nullptr, *journal = nullptr, *cache = nullptr;
+        sqlite3_prepare_v2(
+            db,
+            "INSERT INTO Products(ProductName,ProductCode,SearchCode,UnitID,UnitName,TypeID,TypeName,InPrice,"
+            "Price,OutPrice,WholesalePrice,InitStock,InitAmount,CurStock,CreateDate,LastUpdateDate) "
+            "VALUES(?,?,'SP',1,'个',2,'默认类别',2.5,4,4,3.5,10,25,10,'2013-05-06 14:03:09',"
+            "'2013-05-06 14:03:09')",
+            -1, &product, nullptr);
+        sqlite3_prepare_v2(
+            db,
+            "INSERT INTO Stocks(SortID,BillType,BillDate,ProductID,ProductName,ProductCode,SearchCode,TypeID,"
+            "TypeName,UnitName,LastCount,LastPrice,LastAmount,IsSystem,IsCale,CreateDate,LastUpdateDate) "
+            "VALUES(1,'期初','1970-01-01',?,?,?,'SP',2,'默认类别','个',10,2.5,25,1,1,'1970-01-01',"
+            "'2013-05-06 14:03:09')",
+            -1, &opening, nullptr);
         sqlite3_prepare_v2(db,
-                           "INSERT INTO Products(ProductName,ProductCode,SearchCode,UnitID,UnitName,TypeID,TypeName,InPrice,"
-                           "Price,OutPrice,WholesalePrice,InitStock,InitAmount,CurStock,CreateDate,LastUpdateDate) "
-                           "VALUES(?,?,'SP',1,'个',2,'默认类别',2.5,4,4,3.5,10,25,10,'2013-05-06 14:03:09',"
-                           "'2013-05-06 14:03:09')",
-                           -1, &product, nullptr);
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO Stocks(SortID,BillType,BillDate,ProductID,ProductName,ProductCode,SearchCode,TypeID,"
-                           "TypeName,UnitName,LastCount,LastPrice,LastAmount,IsSystem,IsCale,CreateDate,LastUpdateDate) "
-                           "VALUES(1,'期初','1970-01-01',?,?,?,'SP',2,'默认类别','个',10,2.5,25,1,1,'1970-01-01',"
-                           "'2013-05-06 14:03:09')",
-                           -1, &opening, nullptr);
-        sqlite3_prepare_v2(db, "INSERT INTO OperateData(TName,CName,CValue,OType) VALUES('Products','ProductName',?,'A')",
+                           "INSERT INTO OperateData(TName,CName,CValue,OType) VALUES('Products','ProductName',?,'A')",
                            -1, &journal, nullptr);
         sqlite3_prepare_v2(db, "INSERT INTO ProdCache(Flag,UpdateValue,OldValue) VALUES(1,?,'')", -1, &cache, nullptr);
         state.ResumeTiming();

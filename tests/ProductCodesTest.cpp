@@ -73,11 +73,12 @@ TEST_F(ProductCodes, CodeAndNameMustNameTheSameProduct) {
 TEST_F(ProductCodes, SalesFillMissingPricesPurchasesAlwaysSetThePurchasePrice) {
     const int pen = PutProduct(db, {.inPrice = 1});
     auto prices = [&] {
-        return Text(Sql(L"select printf('%%.2f/%%.2f/%%.2f', Price, WholesalePrice, InPrice) from Products where "
-                        L"ProductID=%d",
-                        pen));
+        return Text(
+            Sql(L"select printf('%%.2f/%%.2f/%%.2f', Price, WholesalePrice, InPrice) from Products where "
+                L"ProductID=%d",
+                pen));
     };
-    EXPECT_EQ(products.UpdateProductPrice(db, pen, 5, 1, L"8"), 1);  // a customer: wholesale
+    EXPECT_EQ(products.UpdateProductPrice(db, pen, 5, 1, L"8"), 1);    // a customer: wholesale
     EXPECT_EQ(products.UpdateProductPrice(db, pen, 1, 1, L"9.5"), 1);  // the retail customer: retail
     EXPECT_EQ(prices(), L"9.50/8.00/1.00");
     EXPECT_EQ(products.UpdateProductPrice(db, pen, 5, 1, L"7"), 1);
@@ -87,7 +88,8 @@ TEST_F(ProductCodes, SalesFillMissingPricesPurchasesAlwaysSetThePurchasePrice) {
     EXPECT_EQ(products.UpdateProductPrice(db, pen, 7, 2, L"3"), 1);
     EXPECT_EQ(prices(), L"9.50/8.00/3.00");  // the last purchase wins
 
-    for (const wchar_t* bad : {L"", L"0", L"abc", L"-5"}) EXPECT_EQ(products.UpdateProductPrice(db, pen, 7, 2, bad), 0) << bad;
+    for (const wchar_t* bad : {L"", L"0", L"abc", L"-5"})
+        EXPECT_EQ(products.UpdateProductPrice(db, pen, 7, 2, bad), 0) << bad;
     EXPECT_EQ(prices(), L"9.50/8.00/3.00");
     EXPECT_EQ(products.UpdateProductPrice(db, 999, 7, 2, L"4"), 1);
     EXPECT_EQ(Int(L"select count(*) from Products where InPrice=4"), 0);

@@ -15,9 +15,9 @@ protected:
     bool exists = true;
 
     // The full form with the defaults of a typical add.
-    CppSQLite3Query Add(const wchar_t* name, const wchar_t* code, const wchar_t* type = L"", const wchar_t* unit = L"个",
-                        const wchar_t* stock = L"10", const wchar_t* inPrice = L"2.5", const wchar_t* price = L"4",
-                        const wchar_t* wholesale = L"3.5", bool typeList = false) {
+    CppSQLite3Query Add(const wchar_t* name, const wchar_t* code, const wchar_t* type = L"",
+                        const wchar_t* unit = L"个", const wchar_t* stock = L"10", const wchar_t* inPrice = L"2.5",
+                        const wchar_t* price = L"4", const wchar_t* wholesale = L"3.5", bool typeList = false) {
         return products.AddProducts(db, name, code, type, unit, stock, inPrice, price, wholesale, L"", L"", typeList,
                                     L"备注", exists);
     }
@@ -63,7 +63,8 @@ TEST_F(ProductEdit, NewProductIsLocalEnabledWithItsOpeningRow) {
     opening.nextRow();
     EXPECT_TRUE(opening.eof());
     EXPECT_EQ(Cache(), L"1:" + PY(L"铅笔") + L"|铅笔|默认类别:");
-    EXPECT_EQ(Text(L"select TName||'/'||CName||'/'||CValue||'/'||OType from OperateData"), L"Products/ProductName/铅笔/A");
+    EXPECT_EQ(Text(L"select TName||'/'||CName||'/'||CValue||'/'||OType from OperateData"),
+              L"Products/ProductName/铅笔/A");
 }
 
 TEST_F(ProductEdit, NewUnitsAndTypesAreCreated) {
@@ -177,7 +178,8 @@ TEST_F(ProductEdit, OpeningRowIsRepricedWhileThereAreNoBills) {
     const int pen = PutProduct(db, {.initStock = 5, .curStock = 5, .inPrice = 2});
     PutOpeningRow(db, pen, 5, 2);
     EXPECT_EQ(Update(pen, L"铅笔", L"P0001", L"5", L"3"), 1);
-    EXPECT_EQ(Text(L"select printf('%.2f/%.2f/%.2f', LastCount, LastPrice, LastAmount) from Stocks"), L"5.00/3.00/15.00");
+    EXPECT_EQ(Text(L"select printf('%.2f/%.2f/%.2f', LastCount, LastPrice, LastAmount) from Stocks"),
+              L"5.00/3.00/15.00");
 
     // An opening row without a price takes the first one given, for the stock after the edit.
     const int rubber = PutProduct(db, {.name = L"橡皮", .code = L"P2", .initStock = 4, .curStock = 4});
@@ -195,7 +197,8 @@ TEST_F(ProductEdit, RenamesReachEveryCopy) {
     const int pen = PutProduct(db, {});
     const int other = PutProduct(db, {.name = L"橡皮", .code = L"P2"});
     for (int id : {pen, other}) {
-        for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems"}) PutBillLine(db, table, id);
+        for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems"})
+            PutBillLine(db, table, id);
         PutOpeningRow(db, id, 0, 0);
         db.execDML(Sql(L"insert into CompPrice(ProductID, UnitName) values(%d, '支'), (%d, '盒')", id, id));
     }
@@ -205,10 +208,11 @@ TEST_F(ProductEdit, RenamesReachEveryCopy) {
     const CString code = PY(L"红铅笔");
     const CString expected = Sql(L"红铅笔/R1/文具/%d/根/%d/%s", typeID, unitID, code);
     for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems", L"Stocks"})
-        EXPECT_EQ(Text(Sql(L"select ProductName||'/'||ProductCode||'/'||TypeName||'/'||TypeID||'/'||UnitName||'/'||UnitID||"
-                           L"'/'||SearchCode from %s where ProductID=%d",
-                           table, pen)),
-                  expected)
+        EXPECT_EQ(
+            Text(Sql(L"select ProductName||'/'||ProductCode||'/'||TypeName||'/'||TypeID||'/'||UnitName||'/'||UnitID||"
+                     L"'/'||SearchCode from %s where ProductID=%d",
+                     table, pen)),
+            expected)
             << table;
     // Customer prices: the base unit's rows follow the unit, the second unit's keep theirs.
     EXPECT_EQ(Text(Sql(L"select group_concat(ProductName||ProductCode||ProdSearchCode||SearchCode||UnitName, ',') from "
@@ -242,7 +246,8 @@ TEST_F(ProductEdit, UpdateTakesTheNameOverFromAnOnlineProduct) {
     const int mine = PutProduct(db, {.name = L"橡皮", .code = L"P2"});
     EXPECT_EQ(Update(mine, L"网笔", L"N1", L"0", L"0"), 1);
     EXPECT_EQ(Int(L"select count(*) from Products where IsLocal=0"), 0);
-    EXPECT_EQ(Text(L"select group_concat(Flag||':'||UpdateValue, ';') from ProdCache"), L"5:WB|网笔|;2:WB|网笔|默认类别");
+    EXPECT_EQ(Text(L"select group_concat(Flag||':'||UpdateValue, ';') from ProdCache"),
+              L"5:WB|网笔|;2:WB|网笔|默认类别");
 }
 
 TEST_F(ProductEdit, ProductListOfATypeAndItsSubTypes) {

@@ -125,8 +125,9 @@ TEST_F(ProductQueries, PickerErrorIsLoggedWithItsStatement) {
     const auto log = TakeLog();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0].Find(L"Err:no such table: Products\r\nsql=select *,WholeSalePrice"), 0);
-    EXPECT_EQ(log[1], L"Err:no such table: products\r\nsql=Select ProductName from products Where IsLocal=1 order by "
-                      L"ProductID ");
+    EXPECT_EQ(log[1],
+              L"Err:no such table: products\r\nsql=Select ProductName from products Where IsLocal=1 order by "
+              L"ProductID ");
     EXPECT_EQ(log[2], L"GetProductByName;no such table: Products");
     EXPECT_TRUE(products.GetProductsByID(db, 1).eof());
     EXPECT_TRUE(products.GetAllProductsID(db).eof());
@@ -204,9 +205,10 @@ TEST_F(ProductQueries, ListOrderAndProductLookupsReadThroughIndexes) {
         return text;
     };
     // A deep page of the whole list walks the index instead of sorting every product.
-    const std::string page = plan(L"select ProductID from Products where (ProductName like '%%' or ProductCode like '%%' "
-                                  L"or SearchCode like '%%') and IsDisable = 0 order by IsLocal desc, SearchCode limit "
-                                  L"9980,20");
+    const std::string page = plan(
+        L"select ProductID from Products where (ProductName like '%%' or ProductCode like '%%' "
+        L"or SearchCode like '%%') and IsDisable = 0 order by IsLocal desc, SearchCode limit "
+        L"9980,20");
     EXPECT_NE(page.find("INDEX IX_Products_List"), std::string::npos) << page;
     EXPECT_EQ(page.find("TEMP B-TREE"), std::string::npos) << page;
     const std::string local = plan(L"select ProductID from Products where IsLocal=1 order by SearchCode limit 20");

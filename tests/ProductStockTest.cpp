@@ -13,9 +13,7 @@ protected:
     CProductsBLL products;
 
     double Stock(int id) { return Real(Sql(L"select CurStock from Products where ProductID=%d", id)); }
-    double WarehouseStock(int id) {
-        return Real(Sql(L"select CurStock from ProductStock where ProductID=%d", id));
-    }
+    double WarehouseStock(int id) { return Real(Sql(L"select CurStock from ProductStock where ProductID=%d", id)); }
 };
 
 TEST_F(ProductStock, PurchasesAddAndSalesTakeAway) {
@@ -70,8 +68,8 @@ TEST_F(ProductStock, DatabaseErrorIsLoggedWithItsStatement) {
     const auto log = TakeLog();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0], Sql(L"err:no such table: Stocks;sql=select LastCount,LastPrice from Stocks where "
-                                   L"ProductID=%d and IsSystem=1",
-                                   pen));
+                          L"ProductID=%d and IsSystem=1",
+                          pen));
     EXPECT_DOUBLE_EQ(Stock(pen), 11);  // the counter had moved already
 }
 

@@ -17,8 +17,8 @@ public:
     // code, or the enabled local products of its type when `returnTypeList` is set.
     CppSQLite3Query AddProducts(CppSQLite3DB& db, CString ProductName, CString ProductCode, CString TypeName,
                                 CString UnitName, CString InitStock, CString InPrice, CString Price,
-                                CString WholesalePrice, CString SecUnitName, CString Coefficient,
-                                bool returnTypeList, CString Remark, bool& exists);
+                                CString WholesalePrice, CString SecUnitName, CString Coefficient, bool returnTypeList,
+                                CString Remark, bool& exists);
     // The same with the default type, no opening stock and `Price` as sale and wholesale price.
     CppSQLite3Query AddProducts(CppSQLite3DB& db, CString ProductName, CString ProductCode, CString UnitName,
                                 CString Price);
@@ -95,8 +95,7 @@ public:
     CppSQLite3Query GetProductByPage(CppSQLite3DB& db, CString key, long& pageSize, long& totalRows, long& page,
                                      long& pageCount, bool localOnly, bool includeDisabled);
     // At most 50 products for a picker; an error is logged and gives an empty result.
-    CppSQLite3Query GetProductByPop(CppSQLite3DB& db, CString key, CString unused1, CString unused2,
-                                    bool localOnly);
+    CppSQLite3Query GetProductByPop(CppSQLite3DB& db, CString key, CString unused1, CString unused2, bool localOnly);
     // At most 50 products of a type ("-1" or "全部类别": all local or all online ones).
     CppSQLite3Query GetProductForPop(CppSQLite3DB& db, CString key, bool local, CString TypeName);
     // Appends the names of all local products; an error is logged.

@@ -17,16 +17,16 @@ CppSQLite3Query CProductsBLL::AddProducts(CppSQLite3DB& db, CString ProductName,
                                           bool returnTypeList, CString Remark, bool& exists) {
     ServiceLock lock;
     exists = false;
-    for (CString* text : {&ProductName, &ProductCode, &TypeName, &UnitName, &InitStock, &InPrice, &Price,
-                          &WholesalePrice, &SecUnitName, &Coefficient})
-        CSysBLL::GetSafeString(*text);
+    MakeSafe({&ProductName, &ProductCode, &TypeName, &UnitName, &InitStock, &InPrice, &Price, &WholesalePrice,
+              &SecUnitName, &Coefficient});
     for (CString* number : {&InitStock, &InPrice, &Price, &WholesalePrice})
         if (number->IsEmpty()) *number = L"0.00";
     if (ProductName.IsEmpty()) return CppSQLite3Query();  // a product needs a name
     const CString searchCode = SearchCodeOf(ProductName);
 
     auto found = [&](const CString& typeName) {
-        return returnTypeList ? GetProductsByType(db, typeName, false) : GetProductByNameCode(db, ProductName, ProductCode);
+        return returnTypeList ? GetProductsByType(db, typeName, false)
+                              : GetProductByNameCode(db, ProductName, ProductCode);
     };
 
     if (IsExists(db, ProductName)) {
@@ -69,14 +69,14 @@ CppSQLite3Query CProductsBLL::AddProducts(CppSQLite3DB& db, CString ProductName,
     const int typeID = FindOrCreateProductType(db, TypeName);
     const double opening = ParseAmount(InitStock), cost = ParseAmount(InPrice), sale = ParseAmount(Price);
     CSysBLL sys;
-    db.execDML(Sql(L"INSERT INTO Products(ServerID,ProductName,ProductCode,SearchCode,UnitID,UnitName,TypeID,TypeName,"
-                   L"InPrice,Price,OutPrice,WholesalePrice,InitStock,InitAmount,CurStock,SyncState,CreateDate,"
-                   L"LastUpdateDate,Remark,SecUnitID,SecUnitName,Coefficient) VALUES(0,'%s','%s','%s',%d,'%s',%d,'%s',"
-                   L"%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,0,'%s','%s','%s','%d','%s','%s')",
-                   ProductName, ProductCode, EscapeQuotes(searchCode), unitID, UnitName, typeID, EscapeQuotes(TypeName),
-                   cost, sale, sale, ParseAmount(WholesalePrice), opening, opening * cost, opening,
-                   sys.GetTimeNowLong(), sys.GetTimeNowLong(), EscapeQuotes(Remark), secUnitID, SecUnitName,
-                   Coefficient));
+    db.execDML(
+        Sql(L"INSERT INTO Products(ServerID,ProductName,ProductCode,SearchCode,UnitID,UnitName,TypeID,TypeName,"
+            L"InPrice,Price,OutPrice,WholesalePrice,InitStock,InitAmount,CurStock,SyncState,CreateDate,"
+            L"LastUpdateDate,Remark,SecUnitID,SecUnitName,Coefficient) VALUES(0,'%s','%s','%s',%d,'%s',%d,'%s',"
+            L"%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,0,'%s','%s','%s','%d','%s','%s')",
+            ProductName, ProductCode, EscapeQuotes(searchCode), unitID, UnitName, typeID, EscapeQuotes(TypeName), cost,
+            sale, sale, ParseAmount(WholesalePrice), opening, opening * cost, opening, sys.GetTimeNowLong(),
+            sys.GetTimeNowLong(), EscapeQuotes(Remark), secUnitID, SecUnitName, Coefficient));
     sys.AddOperateData(db, L"Products", L"ProductName", ProductName, L"A");
     WriteProdCache(db, kProdAdded, ProductEntry(searchCode, ProductName, TypeName));
 

@@ -68,21 +68,22 @@ bool CProductsBLL::IsExists(CppSQLite3DB& db, CString ProductName) {
 
 bool CProductsBLL::IsExistsByCode(CppSQLite3DB& db, CString ProductCode) {
     ServiceLock lock;
-    return CountsAny(db, Sql(L"select count(*) from Products where ProductCode='%s' and IsLocal=1",
-                             EscapeQuotes(ProductCode)));
+    return CountsAny(
+        db, Sql(L"select count(*) from Products where ProductCode='%s' and IsLocal=1", EscapeQuotes(ProductCode)));
 }
 
 bool CProductsBLL::IsExistsNet(CppSQLite3DB& db, CString ProductName, CString /*unused*/) {
     ServiceLock lock;
-    return CountsAny(db, Sql(L"select count(*) from Products where ProductName='%s' and IsLocal=0",
-                             EscapeQuotes(ProductName)));
+    return CountsAny(
+        db, Sql(L"select count(*) from Products where ProductName='%s' and IsLocal=0", EscapeQuotes(ProductName)));
 }
 
 bool CProductsBLL::IsExistsNameOrCode(CppSQLite3DB& db, CString ProductName, CString ProductCode) {
     ServiceLock lock;
     const CString name = EscapeQuotes(ProductName);
     if (ProductCode.IsEmpty())
-        return CountsAny(db, Sql(L"select count(*) from (select productid from products where productname='%s')", name));
+        return CountsAny(db,
+                         Sql(L"select count(*) from (select productid from products where productname='%s')", name));
     return CountsAny(db, Sql(L"select count(*) from (select productid from products where productname='%s' union all "
                              L"select productid from products where productcode='%s')",
                              name, EscapeQuotes(ProductCode)));

@@ -19,7 +19,8 @@ bool CProductsBLL::IsDeletable(CppSQLite3DB& db, int ProductID) {
 
 bool CProductsBLL::IsHasBill(CppSQLite3DB& db, int ProductID) {
     ServiceLock lock;
-    return db.execScalar(Sql(L"SELECT COUNT(*) FROM Stocks WHERE ProductID=%d AND BillType != '期初' ", ProductID)) >= 1;
+    return db.execScalar(Sql(L"SELECT COUNT(*) FROM Stocks WHERE ProductID=%d AND BillType != '期初' ", ProductID)) >=
+           1;
 }
 
 int CProductsBLL::DeleteProducts(CppSQLite3DB& db, int ProductID) {

@@ -26,11 +26,9 @@ CppSQLite3Query CProductsBLL::GetProductByPage(CppSQLite3DB& db, CString key, lo
     const long offset = pageSize < 1 ? 0 : (page - 1) * pageSize;
     const long limit = pageSize < 1 ? -1 : pageSize;
 
-    CppSQLite3Query result;
-    result = db.execQuery(
+    return db.execQuery(
         L"select ProductID,ProductCode,ProductName,CurStock,UnitName,InPrice,WholesalePrice,OutPrice,Price,NetPrice,"
         L"IsLocal,SecUnitName,Coefficient,SearchCode from Products" +
         where + (localOnly ? L" order by SearchCode" : L" order by IsLocal desc, SearchCode") +
         Sql(L" limit %ld,%ld", offset, limit));
-    return result;
 }

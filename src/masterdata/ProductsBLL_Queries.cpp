@@ -26,17 +26,15 @@ CppSQLite3Query QueryLoggingErrors(CppSQLite3DB& db, const CString& sql) {
 
 CppSQLite3Query CProductsBLL::GetProductByInfo(CppSQLite3DB& db, CString key, int includeDisabled) {
     ServiceLock lock;
-    CString sql = L"select * from Products where IsLocal=1 and " + ProductKeyCondition(EscapeQuotes(key)) +
-                  L" and IsDelete = 0";
+    CString sql =
+        L"select * from Products where IsLocal=1 and " + ProductKeyCondition(EscapeQuotes(key)) + L" and IsDelete = 0";
     if (!includeDisabled) sql += L" and IsDisable = 0";
     sql += L" order by ProductID";
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }
 
-CppSQLite3Query CProductsBLL::GetProductByPop(CppSQLite3DB& db, CString key, CString /*unused1*/,
-                                              CString /*unused2*/, bool localOnly) {
+CppSQLite3Query CProductsBLL::GetProductByPop(CppSQLite3DB& db, CString key, CString /*unused1*/, CString /*unused2*/,
+                                              bool localOnly) {
     ServiceLock lock;
     CSysBLL::GetSafeString(key);
     CString sql = L"select *,WholeSalePrice as CompPrice from Products where " + ProductKeyCondition(key) +
@@ -55,9 +53,7 @@ CppSQLite3Query CProductsBLL::GetProductForPop(CppSQLite3DB& db, CString key, bo
     else  // a named type lists the shop's own products, whatever the flag says
         sql += Sql(L" and IsLocal=1 and TypeName ='%s'", EscapeQuotes(TypeName));
     sql += L" order by SearchCode ASC LIMIT 50";
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }
 
 void CProductsBLL::GetProductBySch(CppSQLite3DB& db, CString /*unused*/, CStringArray& names) {
@@ -76,9 +72,7 @@ CppSQLite3Query CProductsBLL::GetProductByNameCode(CppSQLite3DB& db, CString Pro
     ServiceLock lock;
     CString sql = Sql(L"select * from Products where ProductName='%s'", EscapeQuotes(ProductName));
     if (!ProductCode.IsEmpty()) sql += Sql(L" and ProductCode='%s'", EscapeQuotes(ProductCode));
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }
 
 CppSQLite3Query CProductsBLL::GetProductByNameOrCode(CppSQLite3DB& db, CString ProductName, CString ProductCode) {
@@ -86,9 +80,7 @@ CppSQLite3Query CProductsBLL::GetProductByNameOrCode(CppSQLite3DB& db, CString P
     CString sql = Sql(L"select * from Products where ProductName='%s'", EscapeQuotes(ProductName));
     if (!ProductCode.IsEmpty()) sql += Sql(L" or ProductCode='%s'", EscapeQuotes(ProductCode));
     sql += L" order by ProductCode";
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }
 
 CppSQLite3Query CProductsBLL::GetProductByName(CppSQLite3DB& db, CString ProductName) {
@@ -100,16 +92,13 @@ CppSQLite3Query CProductsBLL::GetProductByName(CppSQLite3DB& db, CString Product
 
 CppSQLite3Query CProductsBLL::GetProductByCode(CppSQLite3DB& db, CString ProductCode) {
     ServiceLock lock;
-    CppSQLite3Query result;
-    result = db.execQuery(Sql(L" SELECT * FROM Products WHERE ProductCode ='%s'", EscapeQuotes(ProductCode)));
-    return result;
+    return db.execQuery(Sql(L" SELECT * FROM Products WHERE ProductCode ='%s'", EscapeQuotes(ProductCode)));
 }
 
 CppSQLite3Query CProductsBLL::GetProductsByID(CppSQLite3DB& db, int ProductID) {
     ServiceLock lock;
-    return CatchAllErrors(nullptr, CppSQLite3Query(), [&] {
-        return db.execQuery(Sql(L"Select * from products Where productID = %d", ProductID));
-    });
+    return CatchAllErrors(nullptr, CppSQLite3Query(),
+                          [&] { return db.execQuery(Sql(L"Select * from products Where productID = %d", ProductID)); });
 }
 
 CppSQLite3Query CProductsBLL::GetProductsByType(CppSQLite3DB& db, CString TypeName, bool includeDisabled) {
@@ -117,9 +106,7 @@ CppSQLite3Query CProductsBLL::GetProductsByType(CppSQLite3DB& db, CString TypeNa
     CString sql = L"select * from Products where IsDelete = 0 and IsLocal = 1";
     if (!TypeName.IsEmpty()) sql += Sql(L" and typeName = '%s'", EscapeQuotes(TypeName));
     if (!includeDisabled) sql += L" and IsDisable = 0";
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }
 
 // --- IDs for browsing -----------------------------------------------------------------------------
@@ -140,10 +127,8 @@ CString BrowsableProducts(CString TypeName, const CString& key) {
 
 CppSQLite3Query CProductsBLL::GetProductsID(CppSQLite3DB& db, CString TypeName, CString key) {
     ServiceLock lock;
-    CppSQLite3Query result;
-    result = db.execQuery(L"select ProductID from products where" + BrowsableProducts(TypeName, key) +
-                          L" and IsDelete = 0");
-    return result;
+    return db.execQuery(L"select ProductID from products where" + BrowsableProducts(TypeName, key) +
+                        L" and IsDelete = 0");
 }
 
 CppSQLite3Query CProductsBLL::GetAllProductsID(CppSQLite3DB& db) {

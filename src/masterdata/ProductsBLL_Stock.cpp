@@ -85,11 +85,11 @@ int CProductsBLL::DecStockProductsFromBill(CppSQLite3DB& db, int ProductID, CStr
 bool CProductsBLL::AddStockProductsFromBill(CppSQLite3DB& db, CString ProductName, CString WarehouseName,
                                             CString UnitName, CString InitStock, CString quantity) {
     ServiceLock lock;
-    for (CString* text : {&ProductName, &WarehouseName, &UnitName, &InitStock, &quantity}) CSysBLL::GetSafeString(*text);
+    MakeSafe({&ProductName, &WarehouseName, &UnitName, &InitStock, &quantity});
     CString highLimit = L"0", lowLimit = L"0";
     double stock = 0.0;
-    CppSQLite3Query row = db.execQuery(Sql(L" SELECT * FROM ProductStock where ProductName = '%s' And WarehouseName='%s'",
-                                           ProductName, WarehouseName));
+    CppSQLite3Query row = db.execQuery(Sql(
+        L" SELECT * FROM ProductStock where ProductName = '%s' And WarehouseName='%s'", ProductName, WarehouseName));
     if (!row.eof()) {
         highLimit = row.getStringField(L"HighLimit", L"0");
         lowLimit = row.getStringField(L"LowLimit", L"0");
@@ -104,8 +104,7 @@ bool CProductsBLL::AddStockProductsFromBill(CppSQLite3DB& db, CString ProductNam
 bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CString WarehouseName, CString UnitName,
                                     CString InitStock, CString CurStock, CString HighLimit, CString LowLimit) {
     ServiceLock lock;
-    for (CString* text : {&ProductName, &WarehouseName, &UnitName, &InitStock, &CurStock, &HighLimit, &LowLimit})
-        CSysBLL::GetSafeString(*text);
+    MakeSafe({&ProductName, &WarehouseName, &UnitName, &InitStock, &CurStock, &HighLimit, &LowLimit});
     // Limits are kept as text but compared as numbers: a text that is no number becomes one.
     HighLimit = NumberText(ZeroIfEmpty(HighLimit));
     LowLimit = NumberText(ZeroIfEmpty(LowLimit));
@@ -134,23 +133,25 @@ bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CStri
         CppSQLite3Query current = db.execQuery(Sql(L"SELECT * FROM ProductStock where ProductID = '%s'", productID));
         if (current.eof()) {
             current.finalize();
-            db.execDML(Sql(L"INSERT INTO ProductStock(ProductID,ProductName,ProductCode,SearchCode,WarehouseID,"
-                           L"WarehouseName,WarehouseCode,UnitID,UnitName,InitStock,CurStock,HighLimit,LowLimit) "
-                           L"VALUES('%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%.08lf,'%s','%s')",
-                           productID, ProductName, code, search, warehouseID, WarehouseName, whCode, unitID, UnitName,
-                           InitStock, stock, HighLimit, LowLimit));
+            db.execDML(
+                Sql(L"INSERT INTO ProductStock(ProductID,ProductName,ProductCode,SearchCode,WarehouseID,"
+                    L"WarehouseName,WarehouseCode,UnitID,UnitName,InitStock,CurStock,HighLimit,LowLimit) "
+                    L"VALUES('%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%.08lf,'%s','%s')",
+                    productID, ProductName, code, search, warehouseID, WarehouseName, whCode, unitID, UnitName,
+                    InitStock, stock, HighLimit, LowLimit));
             return true;
         }
         // The stock before this movement becomes the row's opening stock.
         const double before = current.getFloatField(L"CurStock", 0.0);
         current.finalize();
         const CString openingFragment = before != 0.0 ? Sql(L",InitStock=%.08lf", before) : CString();
-        db.execDML(Sql(L"Update [ProductStock] set ProductName='%s',ProductCode='%s',SearchCode='%s',WarehouseName='%s',"
-                       L"WarehouseCode='%s',UnitID=%d,UnitName='%s'",
-                       ProductName, code, search, WarehouseName, whCode, unitID, UnitName) +
-                   openingFragment +
-                   Sql(L",CurStock=%.08lf,HighLimit='%s',LowLimit='%s' Where ProductID='%s' And WarehouseID='%s'", stock,
-                       HighLimit, LowLimit, productID, warehouseID));
+        db.execDML(
+            Sql(L"Update [ProductStock] set ProductName='%s',ProductCode='%s',SearchCode='%s',WarehouseName='%s',"
+                L"WarehouseCode='%s',UnitID=%d,UnitName='%s'",
+                ProductName, code, search, WarehouseName, whCode, unitID, UnitName) +
+            openingFragment +
+            Sql(L",CurStock=%.08lf,HighLimit='%s',LowLimit='%s' Where ProductID='%s' And WarehouseID='%s'", stock,
+                HighLimit, LowLimit, productID, warehouseID));
         return true;
     } catch (CppSQLite3Exception&) {
         return false;
@@ -159,14 +160,10 @@ bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CStri
 
 CppSQLite3Query CProductsBLL::GetStockProducts(CppSQLite3DB& db, int ProductID) {
     ServiceLock lock;
-    CppSQLite3Query result;
-    result = db.execQuery(Sql(L"SELECT * FROM ProductStock WHERE ProductID=%d ", ProductID));
-    return result;
+    return db.execQuery(Sql(L"SELECT * FROM ProductStock WHERE ProductID=%d ", ProductID));
 }
 
 CppSQLite3Query CProductsBLL::GetWarehouseInfo(CppSQLite3DB& db, int warehouseType) {
     ServiceLock lock;
-    CppSQLite3Query result;
-    result = db.execQuery(Sql(L"SELECT * FROM warehouse WHERE WarehouseType=%d", warehouseType));
-    return result;
+    return db.execQuery(Sql(L"SELECT * FROM warehouse WHERE WarehouseType=%d", warehouseType));
 }

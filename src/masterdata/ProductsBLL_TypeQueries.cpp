@@ -30,7 +30,5 @@ CppSQLite3Query CProductsBLL::GetProductsByTypeID(CppSQLite3DB& db, CString Type
     else
         select = L"select * from products" + where + L" order by SearchCode,TypeName";
     rowCount = db.execScalar(L"select count(*) from (" + select + L")");
-    CppSQLite3Query result;
-    result = db.execQuery(select);
-    return result;
+    return db.execQuery(select);
 }

@@ -14,9 +14,8 @@ int CProductsBLL::UpdateProducts(CppSQLite3DB& db, int ProductID, CString Produc
                                  CString TypeName, CString UnitName, CString CurStock, CString InPrice, CString Price,
                                  CString WholesalePrice, CString Remark, CString SecUnitName, CString Coefficient) {
     ServiceLock lock;
-    for (CString* text : {&ProductName, &ProductCode, &TypeName, &UnitName, &CurStock, &InPrice, &Price,
-                          &WholesalePrice, &SecUnitName, &Coefficient})
-        CSysBLL::GetSafeString(*text);
+    MakeSafe({&ProductName, &ProductCode, &TypeName, &UnitName, &CurStock, &InPrice, &Price, &WholesalePrice,
+              &SecUnitName, &Coefficient});
     if (ProductName.IsEmpty() || GetProductsByID(db, ProductID).eof()) return 0;
     const CString searchCode = SearchCodeOf(ProductName);
 
@@ -33,8 +32,9 @@ int CProductsBLL::UpdateProducts(CppSQLite3DB& db, int ProductID, CString Produc
                  Remark, SecUnitName, Coefficient);
 
     const CString search = EscapeQuotes(searchCode);
-    db.execDML(Sql(L" UPDATE CompPrice SET ProductCode='%s', ProductName= '%s' , ProdSearchCode='%s' WHERE ProductID=%d",
-                   ProductCode, ProductName, search, ProductID));
+    db.execDML(
+        Sql(L" UPDATE CompPrice SET ProductCode='%s', ProductName= '%s' , ProdSearchCode='%s' WHERE ProductID=%d",
+            ProductCode, ProductName, search, ProductID));
     for (const wchar_t* table : {L"SaleBillItems", L"SaleOrderBillItems", L"PurBillItems", L"Stocks", L"CompPrice"})
         db.execDML(Sql(L"UPDATE %s Set SearchCode = '%s' WHERE ProductID = %d", table, search, ProductID));
 
@@ -45,8 +45,9 @@ int CProductsBLL::UpdateProducts(CppSQLite3DB& db, int ProductID, CString Produc
         if (!opening.eof()) {
             const double lastCount = opening.getFloatField(L"LastCount", 0.0);
             opening.finalize();
-            db.execDML(Sql(L"UPDATE Stocks SET LastPrice = '%s',LastAmount=%0.8lf WHERE ProductID=%d AND BillType='期初' ;",
-                           NumberText(InPrice), lastCount * ParseAmount(InPrice), ProductID));
+            db.execDML(
+                Sql(L"UPDATE Stocks SET LastPrice = '%s',LastAmount=%0.8lf WHERE ProductID=%d AND BillType='期初' ;",
+                    NumberText(InPrice), lastCount * ParseAmount(InPrice), ProductID));
         }
     }
     return 1;
@@ -56,9 +57,8 @@ int CProductsBLL::CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductN
                                CString TypeName, CString UnitName, CString CurStock, CString InPrice, CString Price,
                                CString WholesalePrice, CString Remark, CString SecUnitName, CString Coefficient) {
     ServiceLock lock;
-    for (CString* text : {&ProductName, &ProductCode, &TypeName, &UnitName, &CurStock, &InPrice, &Price,
-                          &WholesalePrice, &SecUnitName, &Coefficient})
-        CSysBLL::GetSafeString(*text);
+    MakeSafe({&ProductName, &ProductCode, &TypeName, &UnitName, &CurStock, &InPrice, &Price, &WholesalePrice,
+              &SecUnitName, &Coefficient});
     const CString searchCode = SearchCodeOf(ProductName);
     int unitID = FindOrCreateUnit(db, UnitName);
     const int secUnitID = FindOrCreateUnit(db, SecUnitName);
@@ -99,19 +99,21 @@ int CProductsBLL::CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductN
     if (ProductName != oldName || ProductCode != oldCode || UnitName != oldUnit || typeChanged) {
         const int copyTypeID = typeID > 0 ? typeID : oldTypeID;
         auto copyInto = [&](const wchar_t* table) {
-            db.execDML(Sql(L"UPDATE %s Set ProductName = '%s', ProductCode = '%s', TypeName = '%s', UnitID= %d, "
-                           L"UnitName = '%s',TypeID=%d WHERE ProductID = %d",
-                           table, ProductName, ProductCode, type, unitID, unit, copyTypeID, ProductID));
+            db.execDML(
+                Sql(L"UPDATE %s Set ProductName = '%s', ProductCode = '%s', TypeName = '%s', UnitID= %d, "
+                    L"UnitName = '%s',TypeID=%d WHERE ProductID = %d",
+                    table, ProductName, ProductCode, type, unitID, unit, copyTypeID, ProductID));
         };
         copyInto(L"SaleBillItems");
         copyInto(L"PurBillItems");
         copyInto(L"Stocks");
         // Customer prices are kept per unit: only those of the old base unit follow it.
-        db.execDML(Sql(L"UPDATE CompPrice Set ProductName = '%s', ProductCode = '%s', TypeName = '%s',TypeID=%d WHERE "
-                       L"ProductID = %d",
-                       ProductName, ProductCode, type, copyTypeID, ProductID));
-        db.execDML(Sql(L"UPDATE CompPrice Set UnitID= %d, UnitName = '%s' WHERE ProductID = %d AND UnitName = '%s'", unitID,
-                       unit, ProductID, EscapeQuotes(oldUnit)));
+        db.execDML(
+            Sql(L"UPDATE CompPrice Set ProductName = '%s', ProductCode = '%s', TypeName = '%s',TypeID=%d WHERE "
+                L"ProductID = %d",
+                ProductName, ProductCode, type, copyTypeID, ProductID));
+        db.execDML(Sql(L"UPDATE CompPrice Set UnitID= %d, UnitName = '%s' WHERE ProductID = %d AND UnitName = '%s'",
+                       unitID, unit, ProductID, EscapeQuotes(oldUnit)));
         copyInto(L"SaleOrderBillItems");
     }
 

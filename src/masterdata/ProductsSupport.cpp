@@ -14,8 +14,12 @@ CString ProductEntryOf(const CppSQLite3Query& product) {
 }
 
 void WriteProdCache(CppSQLite3DB& db, int flag, const CString& entry, const CString& oldEntry) {
-    db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue,OldValue)VALUES(%d,'%s','%s');", flag,
-                   EscapeQuotes(entry), EscapeQuotes(oldEntry)));
+    db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue,OldValue)VALUES(%d,'%s','%s');", flag, EscapeQuotes(entry),
+                   EscapeQuotes(oldEntry)));
+}
+
+void MakeSafe(std::initializer_list<CString*> texts) {
+    for (CString* text : texts) CSysBLL::GetSafeString(*text);
 }
 
 CString SearchCodeOf(CString name) {
@@ -33,8 +37,8 @@ int FindUnit(CppSQLite3DB& db, const CString& unitName) {
 
 OpeningRow ReadOpeningRow(CppSQLite3DB& db, int productID) {
     OpeningRow opening;
-    CppSQLite3Query row =
-        db.execQuery(Sql(L"select LastCount,LastPrice,LastAmount from Stocks where ProductID=%d and IsSystem=1", productID));
+    CppSQLite3Query row = db.execQuery(
+        Sql(L"select LastCount,LastPrice,LastAmount from Stocks where ProductID=%d and IsSystem=1", productID));
     if (!row.eof()) {
         opening.found = true;
         opening.lastCount = row.getFloatField(L"LastCount", 0.0);
@@ -45,9 +49,10 @@ OpeningRow ReadOpeningRow(CppSQLite3DB& db, int productID) {
 }
 
 CString OpeningRowPriceSql(int productID, double price, double lastCount) {
-    return Sql(L"Update Stocks set LastPrice = %.08lf, LastAmount=%.08lf, IsCale = 0, IsCale2 = 0 where productID = %d "
-               L"and IsSystem = 1",
-               price, lastCount * price, productID);
+    return Sql(
+        L"Update Stocks set LastPrice = %.08lf, LastAmount=%.08lf, IsCale = 0, IsCale2 = 0 where productID = %d "
+        L"and IsSystem = 1",
+        price, lastCount * price, productID);
 }
 
 CString ProductKeyCondition(const CString& key) {

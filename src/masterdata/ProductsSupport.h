@@ -2,6 +2,8 @@
 // What the product service's files share: the product-list entries and their change
 // records, unit and type lookups, and the log line of a failed statement.
 
+#include <initializer_list>
+
 #include "frame/ServiceFrame.h"
 
 namespace shopbiz {
@@ -14,6 +16,9 @@ CString ProductEntryOf(const CppSQLite3Query& product);
 // Change record for the host's cached product lists.
 enum ProdCacheFlag { kProdAdded = 1, kProdUpdated = 2, kLocalProdDeleted = 3, kNetProdRemoved = 5 };
 void WriteProdCache(CppSQLite3DB& db, int flag, const CString& entry, const CString& oldEntry = CString());
+
+// GetSafeString on each text, in place.
+void MakeSafe(std::initializer_list<CString*> texts);
 
 // Pinyin initials of a name, as stored in SearchCode.
 CString SearchCodeOf(CString name);
