@@ -121,13 +121,4 @@ TEST_F(ProductStock, NamesAreMadeSafeAndLimitsStayNumbers) {
     EXPECT_DOUBLE_EQ(row.getFloatField(L"CurStock"), 0);
 }
 
-TEST_F(ProductStock, DefaultWarehouse) {
-    CppSQLite3Query w = products.GetWarehouseInfo(db, 1);
-    ASSERT_FALSE(w.eof());
-    EXPECT_EQ(w.getStringField(L"WarehouseName"), L"默认仓库");
-    w.nextRow();
-    EXPECT_TRUE(w.eof());
-    EXPECT_TRUE(products.GetWarehouseInfo(db, 2).eof());
-}
-
 }  // namespace
