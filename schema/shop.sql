@@ -491,6 +491,9 @@ CREATE TABLE Stocks (
 );
 -- A product's ledger in walk order.
 CREATE INDEX IX_Stocks_Product ON Stocks(ProductID, SortID);
+-- A product's earlier rows of one kind, newest first: a deleted bill marks one of them
+-- for recalculation, reading no more than three.
+CREATE INDEX IX_Stocks_ProductType ON Stocks(ProductID, BillType, BillDate);
 -- The rows of one bill.
 CREATE INDEX IX_Stocks_Bill ON Stocks(BillCode, BillType);
 -- Only the rows still to be costed, and the rows changed since the last full run: both

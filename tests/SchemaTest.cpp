@@ -273,7 +273,7 @@ TEST_F(Schema, StockLedgerLookupsUseItsIndexes) {
                   "IX_Stocks_Product");
     ExpectIndexed(L"select * from Stocks where ProductID = '7' AND BillDate <= '2013-05-06' AND BillType='出货'  AND "
                   L"BillCode <>'XSD2013050001' order by BillDate desc;",
-                  "IX_Stocks_Product");
+                  "IX_Stocks_ProductType");
     // By bill: the rows a deleted bill takes with it.
     ExpectIndexed(L"select ProductID,BillDate from Stocks where billCode = 'XSD2013050001' AND BillType='出货' ;",
                   "IX_Stocks_Bill");

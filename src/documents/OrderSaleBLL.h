@@ -5,4 +5,9 @@
 
 class COrderSaleBLL {
     SHOPBIZ_STATELESS_SERVICE(COrderSaleBLL)
+
+public:
+    // --- Renames ---
+    // A partner's new name and code into its stored orders; statement status, -1 on error.
+    int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
 };

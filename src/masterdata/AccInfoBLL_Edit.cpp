@@ -1,4 +1,5 @@
 // CAccInfoBLL: moving balances, editing and deleting accounts.
+#include "common/AmountText.h"
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
@@ -48,7 +49,7 @@ int CAccInfoBLL::UpdateBaseData(CppSQLite3DB& db, int accountId, CString type, C
         CSysBLL::GetSafeString(amount);
         CSysBLL::GetSafeString(type);
         const bool byId = accountId > -1;
-        const double current = WToF(amount);
+        const double current = ParseAmount(amount);
         double opening = current;
         int status = 0;
         if (byId) {

@@ -1,5 +1,5 @@
 // CAccInfoBLL: new accounts and their opening entries in the journal.
-#include "common/NumberText.h"
+#include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
@@ -51,7 +51,7 @@ int CAccInfoBLL::InsertLIstData(CppSQLite3DB& db, int /*type: always 1*/, CStrin
         sys.GetFirstPY(name, searchCode);
         const CString createDate = sys.GetTimeNowLong();
         const CString updateDate = sys.GetTimeNowLong();
-        const double opening = WToF(amount);
+        const double opening = ParseAmount(amount);
         const int status = db.execDML(Sql(
             L" INSERT INTO SettleAcct( SettleAcctName,SearchCode, BankName,BankNo,SettleAcctType, "
             L"InitAmount,CurAmount,IsDisable,IsDelete, IsSystem,UserID,CreateDate,LastUpdateDate) "

@@ -1,4 +1,5 @@
 // CMemberBLL: a member's level, its discount and its points rate.
+#include "common/AmountText.h"
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
@@ -24,7 +25,7 @@ int CMemberBLL::IsVipMemberByCust(CppSQLite3DB& db, CString custName, CString& m
             memberCode = member.getStringField(L"MemberCode");
             levelName = member.getStringField(L"LevelName");
         }
-        discount = WToF(GetLevelDiscount(db, levelName));
+        discount = ParseAmount(GetLevelDiscount(db, levelName));
         return 1;
     });
 }

@@ -13,6 +13,12 @@ class CAccountBLL {
     SHOPBIZ_STATELESS_SERVICE(CAccountBLL)
 
 public:
+    // --- Renames ---
+    // A partner's new name and code into its journal lines; statement status, -1 on error.
+    int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
+    // The same statement as UpdateBillComName.
+    int UpdateBillProName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
+
     // --- Writing lines ---------------------------------------------------------------------------
     // The one writer of journal lines. An unknown project is created (a switched-off one is
     // switched on again), an unknown partner too; income with a bill code earns the partner

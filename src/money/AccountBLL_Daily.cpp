@@ -1,5 +1,5 @@
 // CAccountBLL: the day's sales and purchase lines, and their rebuild after an import.
-#include "common/NumberText.h"
+#include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
 #include "money/AccountBLL_DayLines.h"
@@ -41,7 +41,7 @@ int AddToDayLine(CppSQLite3DB& db, const DayLine& kind, CString settleAcctName, 
     ServiceLock lock;
     CAccountBLL journalBLL;
     return ReportOnError(error, -1, [&] {
-        const double money = WToF(amount);
+        const double money = ParseAmount(amount);
         const CString day = EscapeQuotes(date);
         if (db.execScalar(Sql(L"SELECT COUNT(*) FROM [Account] WHERE %s and strftime('%%Y-%%m-%%d', AccountDate) = "
                               L"strftime('%%Y-%%m-%%d', '%s')",

@@ -1,5 +1,5 @@
 // CAccountBLL: removing a line and undoing what writing it moved.
-#include "common/NumberText.h"
+#include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
@@ -43,7 +43,7 @@ int CAccountBLL::UpdateSettleAcctByDelete(CppSQLite3DB& db, int accountId, int c
     ServiceLock lock;
     return ReportOnError(error, -1, [&] {
         const bool income = accountType == journal::kIncome;
-        const double amount = WToF(income ? inAmount : outAmount);
+        const double amount = ParseAmount(income ? inAmount : outAmount);
         const double reversal = -amount;
         if (date.IsEmpty()) {
             error = Sql(L"ID号为%d的收支单不存在或者其日期为空!", accountId);

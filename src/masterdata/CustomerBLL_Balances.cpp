@@ -1,0 +1,36 @@
+// CCustomerBLL: the current balance of a partner, kept in cents.
+#include "common/AmountText.h"
+#include "masterdata/CustomerBLL.h"
+#include "masterdata/CustomerBLL_Report.h"
+
+using namespace shopbiz;
+using namespace shopbiz::partners;
+
+namespace {
+
+// Stored balance + change, written back rounded to cents. A partner that is not there reads
+// as balance 0 and the update touches nothing.
+int MoveBalance(CppSQLite3DB& db, const wchar_t* selectTemplate, int id, double change, CString& error) {
+    CString sql;
+    return ReportWithStatement(error, kReportLayout, L"更新客户当前欠款数据失败!", sql, -1, [&] {
+        CppSQLite3Query row = db.execQuery(sql = Sql(selectTemplate, id));
+        const double stored = row.eof() ? 0.0 : row.getFloatField(L"CurAmount");
+        row.finalize();
+        db.execDML(sql =
+                       Sql(L" UPDATE Companies SET CurAmount=%s WHERE  CompanyID=%d", CentsText(stored + change), id));
+        CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"U");
+        return 1;
+    });
+}
+
+}  // namespace
+
+int CCustomerBLL::AddCurrentAmount(CppSQLite3DB& db, int id, double amount, CString& error) {
+    ServiceLock lock;
+    return MoveBalance(db, L" SELECT * FROM Companies WHERE CompanyID=%d", id, amount, error);
+}
+
+int CCustomerBLL::DecCurrentAmount(CppSQLite3DB& db, int id, double amount, CString& error) {
+    ServiceLock lock;
+    return MoveBalance(db, L" SELECT * FROM Companies  WHERE CompanyID=%d", id, -amount, error);
+}
