@@ -1,8 +1,6 @@
 // CSysBLL: dates, times and texts. Dates travel as text; these turn them into the host's
 // date objects and back, following the desktop runtime's parsing rules (including their
 // quirks, which stored data and callers rely on).
-#include <climits>
-#include <cwctype>
 
 #include "common/NumberText.h"
 #include "common/SysBLLEx.h"

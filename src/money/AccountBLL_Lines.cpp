@@ -104,8 +104,8 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
             sql += Sql(kSelectWithPartner, accountId, day, code, partner, settleAcctId, settle, project, projectType,
                        type, inAmount, outAmount, text, isSystem, now, now, partner, project);
         else
-            sql += Sql(kSelectWithoutPartner, accountId, day, code, partner, settleAcctId, settle, project, projectType, type,
-                       inAmount, outAmount, text, isSystem, now, now, project);
+            sql += Sql(kSelectWithoutPartner, accountId, day, code, partner, settleAcctId, settle, project, projectType,
+                       type, inAmount, outAmount, text, isSystem, now, now, project);
         LogLine(sql);
         const int status = db.execDML(sql);
 

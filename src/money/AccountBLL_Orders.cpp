@@ -22,5 +22,6 @@ const DayLine kOrderDepositDay = {
 
 int CAccountBLL::UpdateAccountBySaleOrder(CppSQLite3DB& db, CString settleAcctName, int settleAcctId, CString date,
                                           CString amount, CString& error) {
-    return shopbiz::journal::AddToDayLine(db, shopbiz::journal::kOrderDepositDay, settleAcctName, settleAcctId, date, amount, error);
+    return shopbiz::journal::AddToDayLine(db, shopbiz::journal::kOrderDepositDay, settleAcctName, settleAcctId, date,
+                                          amount, error);
 }
