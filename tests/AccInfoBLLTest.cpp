@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frame/ServiceFrame.h"
+#include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
 using shopbiz::Sql;
@@ -36,36 +37,18 @@ protected:
 TEST_F(AccInfo, CreateWritesTheAccountItsOpeningEntryAndItsMonthRow) {
     ASSERT_EQ(accounts.InsertLIstData(db, 7, L" 工商银行 ", L"工行", L"6222 01", L"100", error), 0) << error;
 
-    CppSQLite3Query row = db.execQuery(L"SELECT * FROM SettleAcct WHERE SettleAcctName='工商银行'");
-    ASSERT_FALSE(row.eof());
-    const int id = row.getIntField(L"SettleAcctID");
+    const int id = IdOf(L"工商银行");
     CString name = L"工商银行", searchCode;
     CSysBLL().GetFirstPY(name, searchCode);
-    EXPECT_EQ(row.getStringField(L"SearchCode"), searchCode);
-    EXPECT_EQ(row.getStringField(L"BankName"), L"工行");
-    EXPECT_EQ(row.getStringField(L"BankNo"), L"6222 01");
-    EXPECT_EQ(row.getIntField(L"SettleAcctType"), 1);  // whatever type the caller passes
-    EXPECT_EQ(row.getFloatField(L"InitAmount"), 100.0);
-    EXPECT_EQ(row.getFloatField(L"CurAmount"), 100.0);
-    EXPECT_EQ(row.getIntField(L"IsSystem"), 0);
-    EXPECT_EQ(row.getStringField(L"CreateDate"), L"2013-05-06 14:03:09");
-    row.finalize();
-
-    CppSQLite3Query entry = db.execQuery(L"SELECT * FROM Account");
-    ASSERT_FALSE(entry.eof());
-    EXPECT_EQ(entry.getIntField(L"ProjectType"), 4);
-    EXPECT_EQ(entry.getStringField(L"ProjectName"), L"账户操作");
-    EXPECT_EQ(entry.getIntField(L"ProjectID"), 5);
-    EXPECT_EQ(entry.getStringField(L"AccountType"), L"收入");
-    EXPECT_EQ(entry.getFloatField(L"InAmount"), 100.0);
-    EXPECT_EQ(entry.getStringField(L"AccountDate"), L"2013-05-06");
-    EXPECT_EQ(entry.getStringField(L"AccountDesp"), L"工商银行操作");
-    EXPECT_EQ(entry.getIntField(L"SettleAcctID"), id);
-    EXPECT_EQ(entry.getStringField(L"CompanyName"), L"");
-    EXPECT_EQ(entry.getIntField(L"IsSystem"), 0);
-    entry.nextRow();
-    EXPECT_TRUE(entry.eof());
-    entry.finalize();
+    EXPECT_EQ(RowsOf(db, Sql(L"SELECT SearchCode, BankName, BankNo, SettleAcctType, InitAmount, CurAmount, IsSystem, "
+                             L"CreateDate FROM SettleAcct WHERE SettleAcctID=%d",
+                             id)),
+              searchCode + L"|工行|6222 01|1|100.0|100.0|0|2013-05-06 14:03:09");  // type 1 whatever is passed
+    // One opening entry.
+    EXPECT_EQ(RowsOf(db,
+                     L"SELECT COUNT(*), ProjectType, ProjectID, ProjectName, AccountType, InAmount, AccountDate, "
+                     L"AccountDesp, SettleAcctID, CompanyName, IsSystem FROM Account"),
+              Sql(L"1|4|5|账户操作|收入|100.0|2013-05-06|工商银行操作|%d||0", id));
 
     // The account has its month, but the opening amount is not income of the month.
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM AccountMonth WHERE SettleAcctName='工商银行' AND Month='2013-05-06' AND "

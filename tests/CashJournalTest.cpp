@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "frame/ServiceFrame.h"
+#include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
 using shopbiz::Sql;
@@ -37,8 +38,9 @@ protected:
     }
     int Lines(const wchar_t* where = L"1") { return Int(Sql(L"SELECT COUNT(*) FROM Account WHERE %s", where)); }
     int NewestLine() { return Int(L"SELECT MAX(AccountID) FROM Account"); }
-    CString Line(int id, const wchar_t* column) {
-        return Text(Sql(L"SELECT %s FROM Account WHERE AccountID=%d", column, id));
+    // The columns of the line, joined by "|".
+    CString Line(int id, const wchar_t* columns) {
+        return RowsOf(db, Sql(L"SELECT %s FROM Account WHERE AccountID=%d", columns, id));
     }
     void SyncOn() { CSysBLL().UpdateSysSetting(db, L"IsUseDataSync", L"1"); }
 
@@ -55,16 +57,10 @@ TEST_F(CashJournal, SalesAndDepositsOfADayShareOneIncomeLine) {
 
     ASSERT_EQ(Lines(), 1);
     const int id = NewestLine();
-    EXPECT_EQ(Line(id, L"ProjectType"), L"1");
-    EXPECT_EQ(Line(id, L"AccountType"), L"收入");
-    EXPECT_EQ(Line(id, L"InAmount"), L"55.5");
-    EXPECT_EQ(Line(id, L"ProjectName"), L"销售收入");
-    EXPECT_EQ(Line(id, L"AccountDesp"), L"销售货品");
-    EXPECT_EQ(Line(id, L"CompanyName"), L"零售客户");
-    EXPECT_EQ(Line(id, L"CompanyID"), L"1");
-    EXPECT_EQ(Line(id, L"SettleAcctID"), L"-1");
-    EXPECT_EQ(Line(id, L"SettleAcctName"), L"");
-    EXPECT_EQ(Line(id, L"IsSystem"), L"1");
+    EXPECT_EQ(Line(id,
+                   L"ProjectType, AccountType, InAmount, ProjectName, AccountDesp, CompanyName, CompanyID, "
+                   L"SettleAcctID, SettleAcctName, IsSystem"),
+              L"1|收入|55.5|销售收入|销售货品|零售客户|1|-1||1");
     // Each account's month gets what went through it; the line's account stays empty.
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"35.5/0/35.5");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"20/0/20");
@@ -97,15 +93,15 @@ TEST_F(CashJournal, RaisingADayLineIsJournalledForSalesAndPurchasesOnly) {
     journal.UpdateAccountBySaleOrder(db, L"现金", 1, L"2013-05-06", L"1", error);
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM OperateData"), 0);
     journal.UpdateAccountBySale(db, L"现金", 1, L"2013-05-06", L"1", error);
-    EXPECT_EQ(Int(Sql(L"SELECT COUNT(*) FROM OperateData WHERE TName='Account' AND CValue='%d' AND OType='U'",
-                      NewestLine())),
-              1);
+    EXPECT_EQ(
+        Int(Sql(L"SELECT COUNT(*) FROM OperateData WHERE TName='Account' AND CValue='%d' AND OType='U'", NewestLine())),
+        1);
     Exec(L"DELETE FROM OperateData");
     journal.UpdateAccountByPur(db, L"现金", 1, L"2013-05-06", L"1", error);  // the day's first: added
     journal.UpdateAccountByPur(db, L"现金", 1, L"2013-05-06", L"1", error);
-    EXPECT_EQ(Int(Sql(L"SELECT COUNT(*) FROM OperateData WHERE TName='Account' AND CValue='%d' AND OType='A'",
-                      NewestLine())),
-              1);  // an update of a row journalled as added keeps it added
+    EXPECT_EQ(
+        Int(Sql(L"SELECT COUNT(*) FROM OperateData WHERE TName='Account' AND CValue='%d' AND OType='A'", NewestLine())),
+        1);  // an update of a row journalled as added keeps it added
 }
 
 TEST_F(CashJournal, DeletingADayLineIsOneWay) {
@@ -181,17 +177,10 @@ TEST_F(CashJournal, AReceiptLowersWhatTheCustomerOwes) {
               0)
         << error;
     const int id = NewestLine();
-    EXPECT_EQ(Line(id, L"ProjectType"), L"2");
-    EXPECT_EQ(Line(id, L"ProjectName"), L"收订金/欠款");
-    EXPECT_EQ(Line(id, L"ProjectID"), L"3");
-    EXPECT_EQ(Line(id, L"AccountCode"), L"SK001");
-    EXPECT_EQ(Line(id, L"CompanyCode"), L"KH0101");
-    EXPECT_EQ(Line(id, L"CompanyID"), Text(L"SELECT CompanyID FROM Companies WHERE CompanyName='甲客户'"));
-    EXPECT_EQ(Line(id, L"SettleAcctName"), L"工商银行");
-    EXPECT_EQ(Line(id, L"InAmount"), L"120.0");
-    EXPECT_EQ(Line(id, L"OutAmount"), L"0.0");
-    EXPECT_EQ(Line(id, L"IsSystem"), L"1");
-    EXPECT_EQ(Line(id, L"CreateDate"), L"2013-05-06 14:03:09");
+    EXPECT_EQ(Line(id,
+                   L"ProjectType, ProjectID, ProjectName, AccountCode, CompanyID, CompanyCode, SettleAcctName, "
+                   L"InAmount, OutAmount, IsSystem, CreateDate"),
+              L"2|3|收订金/欠款|SK001|4|KH0101|工商银行|120.0|0.0|1|2013-05-06 14:03:09");
     EXPECT_EQ(PartnerBalance(L"甲客户"), 380.0);
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"120/0/120");
     EXPECT_EQ(AccountBalance(L"工商银行"), 1000.0);  // the caller's to move
@@ -201,9 +190,7 @@ TEST_F(CashJournal, APaymentLowersWhatTheShopOwes) {
     ASSERT_EQ(journal.InsertAccountByPay(db, L"现金", 1, L"丁供应商", L"2013-04-30", L"FK001", L"付款", 300.0, error),
               0);
     const int id = NewestLine();
-    EXPECT_EQ(Line(id, L"AccountType"), L"支出");
-    EXPECT_EQ(Line(id, L"ProjectName"), L"付订金/欠款");
-    EXPECT_EQ(Line(id, L"OutAmount"), L"300.0");
+    EXPECT_EQ(Line(id, L"AccountType, ProjectID, ProjectName, InAmount, OutAmount"), L"支出|4|付订金/欠款|0.0|300.0");
     EXPECT_EQ(PartnerBalance(L"丁供应商"), 500.0);
     EXPECT_EQ(Month(L"现金", L"2013-04"), L"0/300/-300");
 }
@@ -227,6 +214,16 @@ TEST_F(CashJournal, APartnerThatCannotBeCreatedStopsTheLine) {
     EXPECT_EQ(error, L"新增往来单位名称为“新客户”失败!");
     EXPECT_EQ(Lines(), 0);
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM AccountMonth"), 0);
+}
+
+TEST_F(CashJournal, ASecondReceiptUnderATakenCodeIsRefusedWithNothingMoved) {
+    ASSERT_EQ(journal.InsertAccountByRec(db, L"现金", 1, L"甲客户", L"2013-05-06", L"SK001", L"", 120.0, error), 0);
+    // The code's line is where a new line of that code goes: its removal has to come first.
+    EXPECT_EQ(journal.InsertAccountByRec(db, L"现金", 1, L"甲客户", L"2013-05-06", L"SK001", L"", 50.0, error), -1);
+    EXPECT_NE(error.Find(L"UNIQUE"), -1) << error;
+    EXPECT_EQ(Lines(), 1);
+    EXPECT_EQ(PartnerBalance(L"甲客户"), 380.0);
+    EXPECT_EQ(Month(L"现金", L"2013-05"), L"120/0/120");
 }
 
 TEST_F(CashJournal, DeletingAReceiptUndoesIt) {
@@ -272,9 +269,8 @@ TEST_F(CashJournal, ChangingAReceiptReplacesItUnderTheSameCode) {
     EXPECT_FALSE(journal.IsExist(db, old));
     const int id = NewestLine();
     EXPECT_GT(id, old);
-    EXPECT_EQ(Line(id, L"AccountCode"), L"SK007");
-    EXPECT_EQ(Line(id, L"SettleAcctName"), L"工商银行");
-    EXPECT_EQ(Line(id, L"AccountDesp"), L"改");
+    EXPECT_EQ(Line(id, L"AccountCode, SettleAcctName, AccountDate, AccountDesp, InAmount"),
+              L"SK007|工商银行|2013-05-06|改|80.0");
     EXPECT_EQ(PartnerBalance(L"甲客户"), 420.0);
     EXPECT_EQ(Month(L"现金", L"2013-04"), L"0/0/0");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"80/0/80");
@@ -297,10 +293,8 @@ TEST_F(CashJournal, AHandEnteredItemCreatesItsProjectAndMovesTheMonth) {
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Project WHERE ProjectName='房租' AND AccountType='支出' AND ProjectType=3"),
               1);
     const int id = NewestLine();
-    EXPECT_EQ(Line(id, L"ProjectID"), Text(L"SELECT ProjectID FROM Project WHERE ProjectName='房租'"));
-    EXPECT_EQ(Line(id, L"ProjectType"), L"3");
-    EXPECT_EQ(Line(id, L"IsSystem"), L"0");
-    EXPECT_EQ(Line(id, L"CompanyName"), L"");
+    EXPECT_EQ(Line(id, L"ProjectID, ProjectType, IsSystem, CompanyName"),
+              Text(L"SELECT ProjectID FROM Project WHERE ProjectName='房租'") + L"|3|0|");
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"0/1500/-1500");
     EXPECT_EQ(AccountBalance(L"现金"), 0.0);
 
@@ -348,9 +342,7 @@ TEST_F(CashJournal, ChangingAHandEnteredItemMovesItsMonth) {
     // The amounts alone, nothing else moves.
     ASSERT_EQ(journal.UpdateExistAccount(db, NewestLine(), L"支出", L"", L"", L"", L"", L"", 12.0, error, L"", 0, 3),
               0);
-    EXPECT_EQ(Line(NewestLine(), L"InAmount"), L"0.0");
-    EXPECT_EQ(Line(NewestLine(), L"OutAmount"), L"12.0");
-    EXPECT_EQ(Line(NewestLine(), L"AccountType"), L"收入");
+    EXPECT_EQ(Line(NewestLine(), L"InAmount, OutAmount, AccountType"), L"0.0|12.0|收入");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"30/0/30");
 }
 
