@@ -7,6 +7,29 @@ class CPurBLL {
     SHOPBIZ_STATELESS_SERVICE(CPurBLL)
 
 public:
+    // --- Posting, changing and deleting purchase bills ---
+    // Posts a purchase as CSaleBLL posts a sale, with the supplier (the newest system
+    // supplier for an empty name), numbering "JHD", stock coming in, the money going out and
+    // the rest owed onto the supplier's balance; no member points. Note the order: the bill
+    // type comes second. The new PurID; -1 on failure; -2 for a product that could neither
+    // be found nor made. `unused` is not read.
+    int InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CString settleAcctName, CString billDate,
+                   CString companyName, CString billAmount, CString discountAmount, CString discountRate,
+                   CString getAmount, CString remark, const BillItemRows& items, int itemCount, CString unused,
+                   CString userName, CString& error);
+    // Deletes the bill and posts the new content: a new PurID, or -1 when deleting failed.
+    int UpdateBillByID(CppSQLite3DB& db, int purID, CString billCode, CString billType, CString settleAcctName,
+                       CString billDate, CString companyName, CString billAmount, CString discountAmount,
+                       CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
+                       int itemCount, CString unused, CString userName, CString& error);
+    // Reverses the posting and removes the bill; a journal or balance error does not stop
+    // it. 1; -1 on a database error.
+    int DeleteBillByID(CppSQLite3DB& db, int purID, CString& error);
+    // 1 when a purchase bill has the code, else 0.
+    int CheckBillCode(CppSQLite3DB& db, CString billCode);
+    // The bill's lines with its header fields repeated, for reopening it.
+    CppSQLite3Query GetBillDataByBillID(CppSQLite3DB& db, int purID);
+
     // --- Virtual bill ---
     // The supplier's opening payable as a system bill, as CSaleBLL's for customers.
     int InsertVirtualBill(CppSQLite3DB& db, CString amount, int companyID, CString& error);

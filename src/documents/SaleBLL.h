@@ -7,6 +7,33 @@ class CSaleBLL {
     SHOPBIZ_STATELESS_SERVICE(CSaleBLL)
 
 public:
+    // --- Posting, changing and deleting sale bills ---
+    // Posts a sale: the customer (the retail customer for an empty name; made when unknown)
+    // and settlement account (made when unknown) resolved, the bill numbered ("XSD"), header
+    // and the first `itemCount` rows written, stock lowered, prices learned, the paid amount
+    // journalled, the ledger written, the rest owed onto the customer's balance and points
+    // credited. No transaction: a failure leaves the finished steps in place. The new SaleID;
+    // -1 on failure; -2 when a line's product could neither be found nor made. `unused` is
+    // not read.
+    int InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctName, CString billDate, CString companyName,
+                   CString billAmount, CString discountAmount, CString discountRate, CString getAmount, CString remark,
+                   const BillItemRows& items, int itemCount, CString unused, CString userName, CString& error,
+                   CString billType);
+    // Deletes the bill and posts the new content: the result of InsertBill (a new SaleID),
+    // or -1 when the old bill could not be deleted.
+    int UpdateBillByID(CppSQLite3DB& db, int saleID, CString billCode, CString billType, CString settleAcctName,
+                       CString billDate, CString companyName, CString billAmount, CString discountAmount,
+                       CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
+                       int itemCount, CString unused, CString userName, CString& error);
+    // Reverses every effect of the posting and removes the bill. 1; -1 when the journal or
+    // the customer's balance could not be reversed (the stock is already given back) or on a
+    // database error. A bill that does not exist reverses nothing and gives 1.
+    int DeleteBillByID(CppSQLite3DB& db, int saleID, CString& error);
+    // 1 when a sale bill has the code, else 0.
+    int CheckBillCode(CppSQLite3DB& db, CString billCode);
+    // The bill's lines with its header fields repeated, for reopening it.
+    CppSQLite3Query GetBillDataByBillID(CppSQLite3DB& db, int saleID);
+
     // --- Virtual bill ---
     // The customer's opening receivable as a system bill (BillType 0, IsSystem 1) dated with
     // the system start date; a non-zero amount is booked into the customer's balance.

@@ -1,0 +1,290 @@
+#include "documents/BillPosting.h"
+
+#include "common/AmountText.h"
+#include "frame/ServiceFrame.h"
+#include "frame/SqlEscape.h"
+#include "masterdata/AccInfoBLL.h"
+#include "masterdata/CustomerBLL.h"
+
+namespace shopbiz {
+
+const BillRoad kSaleRoad = {
+    .billsTable = L"SaleBills",
+    .keyColumn = L"SaleID",
+    .codeType = L"XSD",
+    .partnerType = 1,
+    .deliversOrders = true,
+    .defaultPartnerSql =
+        L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND "
+        L"CompanyType=1 AND CompanyName='零售客户'  ORDER BY CompanyID DESC  LIMIT 1 ;",
+    .owingWithoutPartner = L"该单存在欠款，必须选择一个确定的客户！",
+    .defaultPartnerUnreadable = L"读取初始化客户资料数据失败！",
+    .defaultPartnerMissing = L"初始化数据[默认客户资料不存在!]",
+    .partnerLookupFailed = nullptr,
+    .partnerNotCreated = L"创建客户资料失败",
+    .partnerUnreadable = L"读取初始化客户资料数据失败！",
+};
+
+const BillRoad kPurchaseRoad = {
+    .billsTable = L"PurBills",
+    .keyColumn = L"PurID",
+    .codeType = L"JHD",
+    .partnerType = 2,
+    .deliversOrders = false,
+    .defaultPartnerSql =
+        L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND "
+        L"CompanyType=2 ORDER BY CompanyID DESC  LIMIT 1 ;",
+    .owingWithoutPartner = L"该单存在欠款，必须选择一个确定的供应商!",
+    .defaultPartnerUnreadable = L"读取默认供应商资料数据失败!",
+    .defaultPartnerMissing = L"默认供应商资料不存在!",
+    .partnerLookupFailed = L"读取供应商资料数据失败！",
+    .partnerNotCreated = L"创建供应商资料失败",
+    .partnerUnreadable = L"读取初始化供应商资料数据失败！",
+};
+
+int BillPosting::Fail(const CString& message) {
+    error_ = message;
+    return -1;
+}
+
+int BillPosting::FailLogged(const CString& message) {
+    LogLine(message);
+    return Fail(message);
+}
+
+BillHeader BillPosting::ReadHeader(CString billCode, CString billType, CString settleAcctName, CString billDate,
+                                   CString companyName, CString billAmount, CString discountAmount,
+                                   CString discountRate, CString getAmount, CString remark, CString userName) {
+    companyName.Trim();
+    BillHeader bill{.billCode = billCode,
+                    .billType = billType,
+                    .settleAcctName = settleAcctName,
+                    .billDate = billDate,
+                    .companyName = companyName,
+                    .billAmount = billAmount,
+                    .discountAmount = discountAmount,
+                    .discountRate = discountRate,
+                    .getAmount = getAmount,
+                    .remark = remark,
+                    .userName = userName};
+    bill.billAmountValue = ParseAmount(bill.billAmount);
+    bill.getAmountValue = ParseAmount(bill.getAmount);
+    bill.discountAmountValue = ParseAmount(bill.discountAmount);
+    bill.billAmount = Sql(L"%.08lf", bill.billAmountValue);
+    bill.getAmount = Sql(L"%.08lf", bill.getAmountValue);
+    bill.owed = bill.discountAmountValue - bill.getAmountValue;
+    return bill;
+}
+
+bool BillPosting::ItemsComplete(const BillItemRows& items, int itemCount) {
+    if (itemCount < 0 || static_cast<size_t>(itemCount) > items.size()) return false;
+    for (int i = 0; i < itemCount; ++i)
+        if (items[i].size() < static_cast<size_t>(kItemRowWidth)) return false;
+    return true;
+}
+
+bool BillPosting::RefuseOwingWithoutPartner(const BillHeader& bill) {
+    if (bill.companyName.IsEmpty() && bill.owed != 0) return Fail(road_.owingWithoutPartner), false;
+    return true;
+}
+
+bool BillPosting::ResolvePartner(BillHeader& bill) {
+    if (bill.companyName.IsEmpty()) {
+        CppSQLite3Query partner = db_.execQuery(road_.defaultPartnerSql);
+        if (partner.isNull()) return Fail(road_.defaultPartnerUnreadable), false;
+        if (partner.eof() || partner.getIntField(L"CompanyID") < 1) return Fail(road_.defaultPartnerMissing), false;
+        bill.companyID = partner.getIntField(L"CompanyID");
+        bill.companyCode = partner.getStringField(L"CompanyCode");
+        bill.companyName = partner.getStringField(L"CompanyName");
+        return true;
+    }
+
+    try {
+        CppSQLite3Query named = db_.execQuery(Sql(
+            L" SELECT * FROM Companies WHERE CompanyName='%s' ORDER BY CompanyID  DESC LIMIT 1 ;", bill.companyName));
+        bill.companyID = named.eof() ? 0 : named.getIntField(L"CompanyID");
+    } catch (CppSQLite3Exception&) {
+        throw;
+    } catch (...) {
+        if (!road_.partnerLookupFailed) throw;
+        return Fail(road_.partnerLookupFailed), false;
+    }
+    if (bill.companyID > 0) {
+        // A disabled or deleted partner of the name comes back into use.
+        db_.execDML(Sql(L"Update Companies Set IsDisable=0, IsDelete=0 Where CompanyID =%d", bill.companyID));
+    } else {
+        bill.companyID = CCustomerBLL().InsertCompany(db_, bill.companyName, road_.partnerType, error_);
+        if (bill.companyID < 1) return Fail(road_.partnerNotCreated), false;
+    }
+    CppSQLite3Query partner = db_.execQuery(
+        Sql(L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE  CompanyID =%d ;", bill.companyID));
+    if (partner.isNull()) return Fail(road_.partnerUnreadable), false;
+    bill.companyCode = partner.getStringField(L"CompanyCode");
+    return true;
+}
+
+void BillPosting::ResolveSettleAccount(BillHeader& bill, double move) {
+    bill.settleAcctID = 0;
+    if (bill.settleAcctName.IsEmpty()) return;
+    CAccInfoBLL accounts;
+    if (accounts.IsExistByAcNAme(db_, bill.settleAcctName, error_) == 0)
+        accounts.InsertLIstData(db_, 1, bill.settleAcctName, L"", L"", L"0", error_);
+    if (bill.getAmountValue != 0) accounts.UpdateBaseAccount(db_, bill.settleAcctName, move, error_, 1);
+    CppSQLite3Query account = accounts.GetBaseDataByName(db_, bill.settleAcctName, error_);
+    if (!account.eof()) bill.settleAcctID = account.getIntField(L"SettleAcctID");
+}
+
+bool BillPosting::NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken) {
+    CSysBLL sys;
+    bill.billCode.Trim();
+    if (bill.billCode.IsEmpty()) {
+        bill.billCode = sys.GetBillCode(db_, road_.codeType, bill.billDate);
+        bill.codeGenerated = true;
+    }
+    int attempts = 0;
+    while (codeTaken(bill.billCode)) {
+        sys.UpDateBillCode(db_, road_.codeType, bill.billDate);
+        bill.billCode = sys.GetNewCode(bill.billCode);
+        if (++attempts > 100) {
+            const CString message = L"生成单据编号错误!err:重新尝试生成新单据编号超过100次!";
+            LogLine(message + L"\r\n");
+            return Fail(message), false;
+        }
+    }
+    return true;
+}
+
+int BillPosting::WriteHeader(const BillHeader& bill) {
+    const CString now = CSysBLL().GetTimeNowLong();
+    const CString insert =
+        Sql(L" INSERT INTO %s(  BillCode, CompanyID, CompanyCode, CompanyName,SettleAcctID,SettleAcctName, BillAmount, "
+            L"DiscountAmount, DiscountRate, GetAmount, OweAmount,  BillDate, UserID, UserName, CreateDate, "
+            L"LastUpdateDate, Remark ,BillType  ) VALUES (   '%s' , %d,  '%s',  '%s',%d, '%s',     %.08lf, %.08lf, "
+            L"%.08lf, %.08lf, %.08lf,  '%s', %d, '%s', '%s', '%s', '%s', '%s'  )  ; ",
+            road_.billsTable, bill.billCode, bill.companyID, EscapeQuotes(bill.companyCode),
+            EscapeQuotes(bill.companyName), bill.settleAcctID, bill.settleAcctName, bill.billAmountValue,
+            bill.discountAmountValue, ParseAmount(bill.discountRate) * 0.01, bill.getAmountValue, bill.owed,
+            bill.billDate, 0, EscapeQuotes(bill.userName), now, now, bill.remark, bill.billType);
+    db_.execDML(insert);
+    const int id = db_.execScalar(Sql(L" SELECT  MAX(%s) FROM  %s ;", road_.keyColumn, road_.billsTable));
+    if (id < 1) {
+        const CString message = L"单据新增失败，操作已经终止!";
+        LogLine(message + L"\r\n" + insert);
+        return Fail(message);
+    }
+    return id;
+}
+
+void BillPosting::JournalNewBill(const CString& billCode) {
+    try {
+        CSysBLL().AddOperateData(db_, road_.billsTable, L"BillCode", billCode, L"A");
+    } catch (CppSQLite3Exception& e) {
+        error_ = e.errorMessage();
+    }
+}
+
+int BillPosting::PostLine(const BillItemRow& row, BillLine& line, const std::function<int()>& body) {
+    try {
+        line.productCode = row.at(0);
+        line.productName = row.at(1);
+        line.unitName = row.at(2);
+        line.remark = row.at(6);
+        line.showUnitName = row.at(8);
+        line.coefficient = row.at(9);
+        for (CString* text : {&line.productCode, &line.productName, &line.unitName, &line.remark, &line.showUnitName,
+                              &line.coefficient})
+            CSysBLL::GetSafeString(*text);
+        line.priceText = row.at(3);
+        line.price = ParseAmount(row.at(3));
+        line.count = ParseAmount(row.at(4));
+        line.amount = ParseAmount(row.at(5));
+        line.showCount = ParseAmount(row.at(10));
+        line.showPrice = ParseAmount(row.at(11));
+        line.originalPrice = ParseAmount(row.at(12));
+        line.disRate = ParseAmount(row.at(13));
+        return body();
+    } catch (...) {
+        return Fail(L"新增货品[" + line.productName + L"]失败!");
+    }
+}
+
+int BillPosting::TakeProduct(CppSQLite3Query product, BillLine& line) {
+    if (product.eof()) {
+        error_ = Sql(L"%s~%s", line.productCode, line.productName);
+        return -2;
+    }
+    line.productID = product.getIntField(L"ProductID");
+    line.typeID = product.getIntField(L"TypeID");
+    line.unitID = product.getIntField(L"UnitID");
+    line.typeName = product.getStringField(L"TypeName");
+    line.unitName = product.getStringField(L"UnitName");
+    line.productCode = product.getStringField(L"ProductCode");
+    line.searchCode = product.getStringField(L"SearchCode");
+    line.secUnitID = product.getIntField(L"SecUnitID");
+    return 1;
+}
+
+void BillPosting::TakeEnteredUnit(BillLine& line) {
+    if (line.showUnitName == line.unitName) {
+        line.showUnitID = line.unitID;
+        line.coefficient = L"1";
+    } else {
+        line.showUnitID = line.secUnitID;
+    }
+}
+
+bool BillPosting::InsertLine(const CString& sql) {
+    try {
+        db_.execDML(sql);
+        return true;
+    } catch (CppSQLite3Exception& e) {
+        FailLogged(Sql(L"写入明细失败！\r\n %s \r\n %s", e.errorMessage(), sql));
+        return false;
+    }
+}
+
+bool BillPosting::RaisePartnerBalance(const BillHeader& bill, const CString& failMessage) {
+    if (bill.owed == 0) return true;
+    const double owed = bill.owed * PartnerSign(bill.companyID);
+    if (CCustomerBLL().AddCurrentAmount(db_, bill.companyID, owed, error_) < 1)
+        return FailLogged(failMessage + bill.billCode), false;
+    return true;
+}
+
+void BillPosting::AdvanceNumbering(const BillHeader& bill) {
+    if (bill.codeGenerated) CSysBLL().UpDateBillCode(db_, road_.codeType, bill.billDate);
+}
+
+StoredBill BillPosting::ReadStoredBill(const CString& sql) {
+    StoredBill bill;
+    CppSQLite3Query header = db_.execQuery(sql);
+    if (header.eof()) return bill;
+    bill.discountAmount = header.getFloatField(L"DiscountAmount");
+    bill.oweAmount = header.getFloatField(L"OweAmount");
+    bill.getAmount = header.getFloatField(L"GetAmount");
+    bill.billCode = header.getStringField(L"BillCode");
+    bill.billType = header.getStringField(L"BillType");
+    bill.companyID = header.getIntField(L"CompanyID");
+    bill.billDate = header.getStringField(L"BillDate");
+    bill.settleAcctID = header.getIntField(L"SettleAcctID");
+    bill.settleAcctName = header.getStringField(L"SettleAcctName");
+    if (road_.deliversOrders) bill.saleOrderID = header.getIntField(L"SaleOrderID");
+    return bill;
+}
+
+std::vector<StoredLine> BillPosting::ReadStoredLines(const CString& sql) {
+    std::vector<StoredLine> lines;
+    for (CppSQLite3Query line = db_.execQuery(sql); !line.eof(); line.nextRow())
+        lines.push_back(
+            {line.getIntField(L"ProductID"), line.getStringField(L"ItemCount"), line.getStringField(L"Price")});
+    return lines;
+}
+
+int BillPosting::PartnerSign(int companyID) {
+    CppSQLite3Query partner = CCustomerBLL().QueryCompanyByID(db_, companyID, error_);
+    const int type = partner.eof() ? road_.partnerType : partner.getIntField(L"CompanyType");
+    // A supplier on a sale (or a customer on a purchase) keeps its balance the other way round.
+    return type == 3 - road_.partnerType ? -1 : 1;
+}
+
+}  // namespace shopbiz

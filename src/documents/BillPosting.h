@@ -1,0 +1,134 @@
+#pragma once
+// The road that sale and purchase bills share: the partner and the settlement account found
+// or made, the bill numbered, the header and lines written, the partner's balance moved, and
+// the reversal when a bill is deleted. CSaleBLL and CPurBLL walk it step by step; what tells
+// the two apart is their BillRoad. Nothing here takes the lock or catches database errors of
+// its own accord: the calling service method does both.
+
+#include <functional>
+
+#include "frame/ServiceTypes.h"
+
+namespace shopbiz {
+
+// What differs between the sale road and the purchase road.
+struct BillRoad {
+    const wchar_t* billsTable;  // "SaleBills" / "PurBills"
+    const wchar_t* keyColumn;   // "SaleID" / "PurID"
+    const wchar_t* codeType;    // numbering: "XSD" / "JHD"
+    int partnerType;            // 1 customer / 2 supplier: partners made by name, the balance's sign
+    bool deliversOrders;        // the header carries SaleOrderID
+    // The system partner of a bill without one.
+    const wchar_t* defaultPartnerSql;
+    // Messages of the partner steps.
+    const wchar_t* owingWithoutPartner;
+    const wchar_t* defaultPartnerUnreadable;
+    const wchar_t* defaultPartnerMissing;
+    const wchar_t* partnerLookupFailed;  // a look-up failure that is no database error; null: none
+    const wchar_t* partnerNotCreated;
+    const wchar_t* partnerUnreadable;
+};
+
+extern const BillRoad kSaleRoad;
+extern const BillRoad kPurchaseRoad;
+
+// A bill's header on its way in: the caller's texts (already made safe), the amounts read
+// from them, and what the road resolves.
+struct BillHeader {
+    CString billCode, billType, settleAcctName, billDate, companyName, billAmount, discountAmount, discountRate,
+        getAmount, remark, userName;
+    double billAmountValue = 0, discountAmountValue = 0, getAmountValue = 0;
+    double owed = 0;  // DiscountAmount - GetAmount
+    int companyID = 0;
+    CString companyCode = L"";
+    int settleAcctID = 0;
+    bool codeGenerated = false;
+};
+
+// One line of a bill: the item row read by position, then the product it names.
+struct BillLine {
+    CString productCode, productName, unitName, remark, showUnitName, coefficient;  // texts, made safe
+    CString priceText;                                                              // position 3 as it stands
+    double price = 0, count = 0, amount = 0, showCount = 0, showPrice = 0, originalPrice = 0, disRate = 0;
+    int productID = 0, typeID = 0, unitID = 0, secUnitID = 0, showUnitID = 0;
+    CString typeName, searchCode;
+};
+
+// A stored bill as deletion reads it back; zeros and empty texts when there is no such bill.
+struct StoredBill {
+    double discountAmount = 0, oweAmount = 0, getAmount = 0;
+    CString billCode, billType, billDate, settleAcctName;
+    int companyID = 0, settleAcctID = 0, saleOrderID = 0;
+};
+
+// A stored line as deletion reads it back: the texts of its quantity and price as stored.
+struct StoredLine {
+    int productID = 0;
+    CString itemCount, price;
+};
+
+// Positions of an item row; a row has at least kItemRowWidth texts.
+constexpr int kItemRowWidth = 14;
+
+class BillPosting {
+public:
+    BillPosting(CppSQLite3DB& db, const BillRoad& road, CString& error) : db_(db), road_(road), error_(error) {}
+
+    // The failure of a step: the message goes into the error text (and the log when said).
+    int Fail(const CString& message);
+    int FailLogged(const CString& message);
+
+    // Steps 1 and 2 after the texts were made safe: the partner's name trimmed, the amounts
+    // read, BillAmount and GetAmount rewritten as "%.08lf" texts.
+    static BillHeader ReadHeader(CString billCode, CString billType, CString settleAcctName, CString billDate,
+                                 CString companyName, CString billAmount, CString discountAmount, CString discountRate,
+                                 CString getAmount, CString remark, CString userName);
+    // The first `itemCount` rows are all there, each with every position.
+    static bool ItemsComplete(const BillItemRows& items, int itemCount);
+
+    // Step 3: a bill with money owing needs a named partner.
+    bool RefuseOwingWithoutPartner(const BillHeader& bill);
+    // Step 4: the system partner for an empty name; else the newest partner of the name,
+    // brought back into use, or a new one made by name.
+    bool ResolvePartner(BillHeader& bill);
+    // Step 5: an unknown account is made; the paid amount moves its balance by `move` (the
+    // balance is lowered by it). The results are not checked.
+    void ResolveSettleAccount(BillHeader& bill, double move);
+    // Step 6: a generated code when none is given; a taken code is replaced by the next one,
+    // at most 100 times.
+    bool NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken);
+    // Step 7: the header row; its new key, or -1 (failed).
+    int WriteHeader(const BillHeader& bill);
+    // Step 8: the new bill into the operation log; an error only leaves its message in the
+    // error text.
+    void JournalNewBill(const CString& billCode);
+
+    // Step 9: each line in its own frame; an exception that is no failure of the line's
+    // INSERT fails the posting with the product's name.
+    int PostLine(const BillItemRow& row, BillLine& line, const std::function<int()>& body);
+    // The product from what AddProducts gave back; -2 (and "code~name") when it gave nothing.
+    int TakeProduct(CppSQLite3Query product, BillLine& line);
+    // The unit the line was entered in: the base unit (coefficient "1") or the second unit.
+    static void TakeEnteredUnit(BillLine& line);
+    // The line INSERT; a database error fails with the statement, logged.
+    bool InsertLine(const CString& sql);
+
+    // Step 12: what is left owing onto the partner's balance (with its sign turned for a
+    // partner of the other kind); only when something is owed.
+    bool RaisePartnerBalance(const BillHeader& bill, const CString& failMessage);
+    // Step 14: a generated number is consumed.
+    void AdvanceNumbering(const BillHeader& bill);
+
+    // Deletion: the header and its lines as stored.
+    StoredBill ReadStoredBill(const CString& sql);
+    std::vector<StoredLine> ReadStoredLines(const CString& sql);
+    // +1, or -1 for a partner of the other kind (whose balance runs the other way).
+    int PartnerSign(int companyID);
+
+private:
+    CppSQLite3DB& db_;
+    const BillRoad& road_;
+    CString& error_;
+};
+
+}  // namespace shopbiz

@@ -1,0 +1,127 @@
+// CPurBLL: posting and changing a purchase bill, the code check and the bill's data for reopening.
+#include "documents/BillPosting.h"
+#include "documents/PurBLL.h"
+#include "frame/ServiceFrame.h"
+#include "frame/SqlEscape.h"
+#include "masterdata/ProductsBLL.h"
+#include "money/AccountBLL.h"
+#include "stock/StocksBLL.h"
+
+using namespace shopbiz;
+
+namespace {
+
+// One bought line: product, line row, the purchase price learned, stock in.
+int PostPurchaseLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, int purID, BillLine& line) {
+    CProductsBLL products;
+    const int found =
+        post.TakeProduct(products.AddProducts(db, line.productName, line.productCode, line.unitName, L"0"), line);
+    if (found < 0) return found;
+    BillPosting::TakeEnteredUnit(line);
+
+    const CString now = CSysBLL().GetTimeNowLong();
+    if (!post.InsertLine(
+            Sql(L" INSERT INTO  PurBillItems (PurID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
+                L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, UserID, "
+                L"ItemCount,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,ShowPrice,"
+                L"OriginalPrice,DisRate   ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', '%s', '%s', '%s',   "
+                L"%d,  %d,  %d, %.08lf, %.08lf, %d, %.08lf ,'%s','%s',  %d, '%s', '%s', %.08lf, %.08lf, %.08lf, "
+                L"%.08lf);",
+                purID, bill.billCode, EscapeQuotes(line.productCode), line.productName, EscapeQuotes(line.typeName),
+                EscapeQuotes(line.unitName), EscapeQuotes(bill.userName), now, now, line.remark, line.productID,
+                line.typeID, line.unitID, line.price, line.amount, 0, line.count, EscapeQuotes(line.searchCode),
+                line.remark, line.showUnitID, line.showUnitName, line.coefficient, line.showCount, line.showPrice,
+                line.originalPrice, line.disRate)))
+        return -1;
+
+    // The purchase price remembered is the one before the line discount.
+    const double listPrice = line.disRate != 0 ? line.price / line.disRate : line.price;
+    products.UpdateProductPrice(db, line.productID, bill.companyID, 2, Sql(L"%.08lf", listPrice));
+
+    products.AddProductsStock(db, line.productID, Sql(L"%.08lf", line.count), Sql(L"%.08lf", line.price));
+    products.AddStockProductsFromBill(db, line.productName, L"默认仓库", line.unitName, L"0.0",
+                                      Sql(L"%.08lf", -line.count));
+    return 1;
+}
+
+}  // namespace
+
+int CPurBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CString settleAcctName, CString billDate,
+                        CString companyName, CString billAmount, CString discountAmount, CString discountRate,
+                        CString getAmount, CString remark, const BillItemRows& items, int itemCount, CString,
+                        CString userName, CString& error) {
+    ServiceLock lock;
+    BillPosting post(db, kPurchaseRoad, error);
+    if (!BillPosting::ItemsComplete(items, itemCount)) return post.Fail(L"单据明细数据不完整，操作已经终止!");
+
+    // 1, 2: safe texts (the operator's name is stored as given); the amounts read.
+    for (CString* text : {&billCode, &billType, &settleAcctName, &billDate, &companyName, &billAmount, &discountAmount,
+                          &getAmount, &remark})
+        CSysBLL::GetSafeString(*text);
+    BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
+                                              discountAmount, discountRate, getAmount, remark, userName);
+
+    return ReportOnError(error, -1, [&] {
+        if (!post.RefuseOwingWithoutPartner(bill)) return -1;                                      // 3
+        if (!post.ResolvePartner(bill)) return -1;                                                 // 4
+        post.ResolveSettleAccount(bill, bill.getAmountValue);                                      // 5: money goes out
+        if (!post.NumberBill(bill, [&](const CString& code) { return CheckBillCode(db, code); }))  // 6
+            return -1;
+        const int purID = post.WriteHeader(bill);  // 7
+        if (purID < 1) return -1;
+        post.JournalNewBill(bill.billCode);  // 8
+
+        for (int i = 0; i < itemCount; ++i) {  // 9
+            BillLine line;
+            const int posted =
+                post.PostLine(items[i], line, [&] { return PostPurchaseLine(db, post, bill, purID, line); });
+            if (posted < 0) return posted;
+        }
+
+        // 10: the paid amount into the day's purchase line and the month totals.
+        if (CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
+                                             error) < 0)
+            return post.FailLogged(Sql(L"更新收支帐失败 单据ID=[%s]\r\n%s", bill.billCode, error));
+        // 11: the goods in into the stock ledger.
+        CStocksBLL().AddStockIn(db, bill.billCode);
+        error = L"";
+        // 12: what is left owing onto the supplier's balance.
+        if (!post.RaisePartnerBalance(bill, L"更新供应商应付款失败，单据编号:")) return -1;
+        post.AdvanceNumbering(bill);  // 14
+        return purID;
+    });
+}
+
+int CPurBLL::UpdateBillByID(CppSQLite3DB& db, int purID, CString billCode, CString billType, CString settleAcctName,
+                            CString billDate, CString companyName, CString billAmount, CString discountAmount,
+                            CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
+                            int itemCount, CString unused, CString userName, CString& error) {
+    ServiceLock lock;
+    if (DeleteBillByID(db, purID, error) < 0) return -1;
+    return InsertBill(db, billCode, billType, settleAcctName, billDate, companyName, billAmount, discountAmount,
+                      discountRate, getAmount, remark, items, itemCount, unused, userName, error);
+}
+
+int CPurBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
+    ServiceLock lock;
+    return LogOnError(0, [&] {
+        CppSQLite3Query found =
+            db.execQuery(Sql(L" SELECT BillCode FROM PurBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
+        return found.eof() ? 0 : 1;
+    });
+}
+
+CppSQLite3Query CPurBLL::GetBillDataByBillID(CppSQLite3DB& db, int purID) {
+    ServiceLock lock;
+    return LogOnError(CppSQLite3Query(), [&] {
+        return db.execQuery(
+            Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
+                L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
+                L"A.ShowItemCount, A.ShowPrice, B.PurID AS BillID, B.BillCode, B.CompanyName, B.BillAmount, "
+                L"B.BillType, B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.BillDate, "
+                L"B.Remark AS BillRemark, A.OriginalPrice, A.DisRate "
+                L"FROM PurBills B INNER JOIN PurBillItems A ON A.PurID = B.PurID "
+                L"WHERE B.PurID='%d' ORDER BY A.PurItemID",
+                purID));
+    });
+}

@@ -1,0 +1,148 @@
+// CSaleBLL: posting and changing a sale bill, the code check and the bill's data for reopening.
+#include "documents/BillPosting.h"
+#include "documents/SaleBLL.h"
+#include "frame/ServiceFrame.h"
+#include "frame/SqlEscape.h"
+#include "masterdata/ProductsBLL.h"
+#include "members/MemberBLL.h"
+#include "money/AccountBLL.h"
+#include "stock/StocksBLL.h"
+
+using namespace shopbiz;
+
+namespace {
+
+// One sold line (steps 9.2 to 9.7): product, line row, remembered prices, stock out.
+int PostSaleLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, int saleID, BillLine& line,
+                 CString& error) {
+    CProductsBLL products;
+    CSysBLL sys;
+    bool exists = false;
+    const int found =
+        post.TakeProduct(products.AddProducts(db, line.productName, line.productCode, L"", line.unitName, L"0.0",
+                                              L"0.0", L"0.0", L"0.0", L"", L"", false, L"", exists),
+                         line);
+    if (found < 0) return found;
+    BillPosting::TakeEnteredUnit(line);
+
+    const CString now = sys.GetTimeNowLong();
+    // The price per base unit goes in as the caller wrote it.
+    if (!post.InsertLine(Sql(
+            L" INSERT INTO  SaleBillItems (SaleID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
+            L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, UserID, "
+            L"ItemCount ,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,ShowPrice,"
+            L"OriginalPrice,DisRate  ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', '%s', '%s', '%s',   "
+            L"%d,  %d,  %d, %s, %.08lf, %d, %.08lf,'%s','%s',  %d, '%s', '%s', %.08lf, %.08lf,%.08lf,%.08lf);",
+            saleID, bill.billCode, EscapeQuotes(line.productCode), line.productName, EscapeQuotes(line.typeName),
+            EscapeQuotes(line.unitName), bill.userName, now, now, line.remark, line.productID, line.typeID, line.unitID,
+            line.priceText, line.amount, 0, line.count, EscapeQuotes(line.searchCode), line.remark, line.showUnitID,
+            line.showUnitName, line.coefficient, line.showCount, line.showPrice, line.originalPrice, line.disRate)))
+        return -1;
+
+    // The price remembered: the entered unit's price (also as the customer's price), or the
+    // price before the line discount when discounts are kept per line.
+    CString price;
+    if (sys.GetSysSettingForint(db, L"IsUseEachDiscount", 0) == 0) {
+        price = Sql(L"%.08lf", line.showPrice);
+        products.UpdateCompPrice(db, 0, bill.companyName, line.productName, line.showUnitName, price, error, false);
+    } else {
+        price = Sql(L"%.08lf", line.originalPrice);
+    }
+    products.UpdateProductPrice(db, line.productID, bill.companyID, 1, price);
+
+    // Customer prices of real customers, not of online-shop postings.
+    if (bill.companyID > 3 && bill.billType != L"3" && bill.billType != L"4" &&
+        sys.GetSysSettingForint(db, L"AccountMode", 0) == 1) {
+        const CString unit = line.showUnitID == line.unitID ? line.unitName : line.showUnitName;
+        products.UpdateCompPrice(db, 0, bill.companyName, line.productName, unit, price, error, false);
+    }
+
+    products.DecProductsStock(db, line.productID, Sql(L"%.08lf", line.count), Sql(L"%.08lf", line.price));
+    products.AddStockProductsFromBill(db, line.productName, L"默认仓库", line.unitName, L"0.0",
+                                      Sql(L"%.08lf", line.count));
+    return 1;
+}
+
+}  // namespace
+
+int CSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctName, CString billDate,
+                         CString companyName, CString billAmount, CString discountAmount, CString discountRate,
+                         CString getAmount, CString remark, const BillItemRows& items, int itemCount, CString,
+                         CString userName, CString& error, CString billType) {
+    ServiceLock lock;
+    BillPosting post(db, kSaleRoad, error);
+    if (!BillPosting::ItemsComplete(items, itemCount)) return post.Fail(L"单据明细数据不完整，操作已经终止!");
+
+    // 1, 2: safe texts; the amounts read.
+    for (CString* text : {&billCode, &settleAcctName, &billDate, &companyName, &billAmount, &discountAmount, &getAmount,
+                          &remark, &billType, &userName})
+        CSysBLL::GetSafeString(*text);
+    BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
+                                              discountAmount, discountRate, getAmount, remark, userName);
+
+    return ReportOnError(error, -1, [&] {
+        if (!post.RefuseOwingWithoutPartner(bill)) return -1;                                      // 3
+        if (!post.ResolvePartner(bill)) return -1;                                                 // 4
+        post.ResolveSettleAccount(bill, -bill.getAmountValue);                                     // 5
+        if (!post.NumberBill(bill, [&](const CString& code) { return CheckBillCode(db, code); }))  // 6
+            return -1;
+        const int saleID = post.WriteHeader(bill);  // 7
+        if (saleID < 1) return -1;
+        post.JournalNewBill(bill.billCode);  // 8
+
+        for (int i = 0; i < itemCount; ++i) {  // 9
+            BillLine line;
+            const int posted =
+                post.PostLine(items[i], line, [&] { return PostSaleLine(db, post, bill, saleID, line, error); });
+            if (posted < 0) return posted;
+        }
+
+        // 10: the paid amount into the day's sales line and the month totals.
+        if (CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
+                                              error) < 0)
+            return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
+        // 11: the goods out into the stock ledger.
+        CStocksBLL().AddStockOut(db, bill.billCode);
+        error = L"";
+        // 12: what is left owing onto the customer's balance.
+        if (!post.RaisePartnerBalance(bill, L"更新客户应收款失败，单据编号:")) return -1;
+        // 13: the member's points for the money received.
+        CMemberBLL().AddMoneytoSocre(db, bill.companyName, bill.billCode, bill.getAmount);
+        post.AdvanceNumbering(bill);  // 14
+        return saleID;
+    });
+}
+
+int CSaleBLL::UpdateBillByID(CppSQLite3DB& db, int saleID, CString billCode, CString billType, CString settleAcctName,
+                             CString billDate, CString companyName, CString billAmount, CString discountAmount,
+                             CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
+                             int itemCount, CString unused, CString userName, CString& error) {
+    ServiceLock lock;
+    if (DeleteBillByID(db, saleID, error) < 0) return -1;
+    return InsertBill(db, billCode, settleAcctName, billDate, companyName, billAmount, discountAmount, discountRate,
+                      getAmount, remark, items, itemCount, unused, userName, error, billType);
+}
+
+int CSaleBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
+    ServiceLock lock;
+    return LogOnError(0, [&] {
+        CppSQLite3Query found =
+            db.execQuery(Sql(L" SELECT BillCode FROM SaleBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
+        return found.eof() ? 0 : 1;
+    });
+}
+
+CppSQLite3Query CSaleBLL::GetBillDataByBillID(CppSQLite3DB& db, int saleID) {
+    ServiceLock lock;
+    return LogOnError(CppSQLite3Query(), [&] {
+        return db.execQuery(
+            Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
+                L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
+                L"A.ShowItemCount, A.ShowPrice, B.SaleID AS BillID, B.BillCode, B.CompanyName, B.BillAmount, "
+                L"B.BillType, B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.UserName, B.BillDate, "
+                L"B.Remark AS BillRemark, B.SaleOrderCode, B.SaleOrderID, A.OriginalPrice, A.DisRate "
+                L"FROM SaleBills B INNER JOIN SaleBillItems A ON A.SaleID = B.SaleID "
+                L"WHERE B.SaleID='%d' ORDER BY A.SaleItemID",
+                saleID));
+    });
+}

@@ -1,0 +1,92 @@
+#include "support/BillFixture.h"
+
+#include "common/AmountText.h"
+#include "frame/ServiceFrame.h"
+
+using shopbiz::Sql;
+
+namespace {
+
+CString Or(const wchar_t* text, const CString& otherwise) { return text ? CString(text) : otherwise; }
+
+}  // namespace
+
+BillItemRows Items(std::initializer_list<ItemRow> rows) {
+    BillItemRows items;
+    for (const ItemRow& r : rows) {
+        const CString amount =
+            Or(r.amount, Sql(L"%.08lf", shopbiz::ParseAmount(r.price) * shopbiz::ParseAmount(r.count)));
+        items.push_back({r.code, r.name, r.unit, r.price, r.count, amount, r.remark, L"", Or(r.showUnit, r.unit),
+                         r.coefficient, Or(r.showCount, r.count), Or(r.showPrice, r.price),
+                         Or(r.originalPrice, r.price), r.disRate});
+    }
+    return items;
+}
+
+int BillFixture::Sale(const BillArgs& b, const BillItemRows& items, int count) {
+    return sale.InsertBill(db, b.code, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount, b.discountRate,
+                           b.getAmount, b.remark, items, count < 0 ? static_cast<int>(items.size()) : count, L"",
+                           b.user, error, b.type);
+}
+
+int BillFixture::Purchase(const BillArgs& b, const BillItemRows& items, int count) {
+    return pur.InsertBill(db, b.code, b.type, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount,
+                          b.discountRate, b.getAmount, b.remark, items,
+                          count < 0 ? static_cast<int>(items.size()) : count, L"", b.user, error);
+}
+
+CString BillFixture::Rows(const CString& sql) {
+    CString out;
+    for (CppSQLite3Query q = db.execQuery(sql); !q.eof(); q.nextRow()) {
+        if (!out.IsEmpty()) out += L"; ";
+        for (int i = 0; i < q.numFields(); ++i) {
+            if (i) out += L"|";
+            out += q.fieldValue(i);
+        }
+    }
+    return out;
+}
+
+CString BillFixture::Fields(CppSQLite3Query q, std::initializer_list<const wchar_t*> columns) {
+    CString out;
+    for (; !q.eof(); q.nextRow()) {
+        if (!out.IsEmpty()) out += L"; ";
+        CString separator;
+        for (const wchar_t* column : columns) {
+            out += separator + q.fieldValue(column);
+            separator = L"|";
+        }
+    }
+    return out;
+}
+
+void BillFixture::Setting(const wchar_t* key, const wchar_t* value) { CSysBLL().UpdateSysSetting(db, key, value); }
+
+int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {
+    const int id = CCustomerBLL().InsertCompany(db, name, type, error);
+    if (balance != 0) CCustomerBLL().AddCurrentAmount(db, id, balance, error);
+    return id;
+}
+
+void BillFixture::PutMember(const wchar_t* name, const wchar_t* level) {
+    Exec(
+        Sql(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
+            L"'VIP' || CompanyID, '%s' FROM Companies WHERE CompanyName='%s'",
+            level, name));
+}
+
+double BillFixture::Stock(const wchar_t* product) {
+    return Real(Sql(L"SELECT CurStock FROM Products WHERE ProductName='%s'", product));
+}
+
+double BillFixture::WarehouseStock(const wchar_t* product) {
+    return Real(Sql(L"SELECT CurStock FROM ProductStock WHERE ProductName='%s'", product));
+}
+
+double BillFixture::Balance(const wchar_t* company) {
+    return Real(Sql(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s'", company));
+}
+
+double BillFixture::AccountBalance(const wchar_t* settleAcct) {
+    return Real(Sql(L"SELECT CurAmount FROM SettleAcct WHERE SettleAcctName='%s'", settleAcct));
+}
