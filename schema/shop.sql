@@ -109,8 +109,9 @@ CREATE TABLE ProductStock (
     HighLimit       TEXT NOT NULL DEFAULT '0',
     LowLimit        TEXT NOT NULL DEFAULT '0'
 );
--- Every bill line reads and moves its product's row.
+-- Every bill line reads and moves its product's row: by ID, and by name in the warehouse.
 CREATE INDEX IX_ProductStock_Product ON ProductStock(ProductID);
+CREATE INDEX IX_ProductStock_Name ON ProductStock(ProductName, WarehouseName);
 
 -- Warehouses; the one of WarehouseType 1 is the default warehouse.
 CREATE TABLE warehouse (

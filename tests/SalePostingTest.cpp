@@ -140,19 +140,11 @@ TEST_F(SalePosting, AmountsDiscountAndOverpayment) {
 TEST_F(SalePosting, LinesInTheBaseUnitOrTheSecondUnit) {
     bool exists = false;
     CProductsBLL().AddProducts(db, L"铅笔", L"P1", L"", L"支", L"", L"1", L"2", L"2", L"盒", L"12", false, L"", exists);
-    const BillItemRows items = Items({
-        {.code = L"P1",
-         .price = L"1.8",
-         .count = L"24",
-         .remark = L"两盒",
-         .showUnit = L"盒",
-         .coefficient = L"12",
-         .showCount = L"2",
-         .showPrice = L"21.6",
-         .originalPrice = L"24",
-         .disRate = L"0.9"},
-        {.code = L"P1", .price = L"2", .count = L"3", .coefficient = L"5"},  // base unit: coefficient 1
-    });
+    // Two boxes of twelve, with a 10% line discount; then three in the base unit, whatever
+    // coefficient the row carries.
+    const BillItemRows items = {
+        {L"P1", L"铅笔", L"支", L"1.8", L"24", L"43.2", L"两盒", L"", L"盒", L"12", L"2", L"21.6", L"24", L"0.9"},
+        {L"P1", L"铅笔", L"支", L"2", L"3", L"6", L"", L"", L"支", L"5", L"3", L"2", L"2", L"1"}};
     EXPECT_GT(Sale({.billAmount = L"49.2", .discountAmount = L"49.2", .getAmount = L"49.2"}, items), 0);
     EXPECT_EQ(Rows(L"SELECT ProductCode, UnitID, UnitName, Price, ItemCount, Amount, ShowUnitID, ShowUnitName, "
                    L"Coefficient, ShowItemCount, ShowPrice, OriginalPrice, DisRate, Remark FROM SaleBillItems"),

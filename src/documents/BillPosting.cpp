@@ -8,39 +8,29 @@
 
 namespace shopbiz {
 
-const BillRoad kSaleRoad = {
-    .billsTable = L"SaleBills",
-    .keyColumn = L"SaleID",
-    .codeType = L"XSD",
-    .partnerType = 1,
-    .deliversOrders = true,
-    .defaultPartnerSql =
-        L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND "
-        L"CompanyType=1 AND CompanyName='零售客户'  ORDER BY CompanyID DESC  LIMIT 1 ;",
-    .owingWithoutPartner = L"该单存在欠款，必须选择一个确定的客户！",
-    .defaultPartnerUnreadable = L"读取初始化客户资料数据失败！",
-    .defaultPartnerMissing = L"初始化数据[默认客户资料不存在!]",
-    .partnerLookupFailed = nullptr,
-    .partnerNotCreated = L"创建客户资料失败",
-    .partnerUnreadable = L"读取初始化客户资料数据失败！",
-};
+// A sale without a customer goes to the retail customer; a purchase without a supplier to the
+// newest system supplier.
+constexpr wchar_t kRetailCustomer[] =
+    L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND CompanyType=1 AND "
+    L"CompanyName='零售客户'  ORDER BY CompanyID DESC  LIMIT 1 ;";
+constexpr wchar_t kSystemSupplier[] =
+    L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND CompanyType=2 ORDER BY "
+    L"CompanyID DESC  LIMIT 1 ;";
 
-const BillRoad kPurchaseRoad = {
-    .billsTable = L"PurBills",
-    .keyColumn = L"PurID",
-    .codeType = L"JHD",
-    .partnerType = 2,
-    .deliversOrders = false,
-    .defaultPartnerSql =
-        L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE IsSystem=1 AND "
-        L"CompanyType=2 ORDER BY CompanyID DESC  LIMIT 1 ;",
-    .owingWithoutPartner = L"该单存在欠款，必须选择一个确定的供应商!",
-    .defaultPartnerUnreadable = L"读取默认供应商资料数据失败!",
-    .defaultPartnerMissing = L"默认供应商资料不存在!",
-    .partnerLookupFailed = L"读取供应商资料数据失败！",
-    .partnerNotCreated = L"创建供应商资料失败",
-    .partnerUnreadable = L"读取初始化供应商资料数据失败！",
-};
+// clang-format off
+constexpr PartnerTexts kCustomerTexts = {
+    L"该单存在欠款，必须选择一个确定的客户！", L"读取初始化客户资料数据失败！", L"初始化数据[默认客户资料不存在!]",
+    nullptr, L"创建客户资料失败", L"读取初始化客户资料数据失败！"};
+constexpr PartnerTexts kSupplierTexts = {
+    L"该单存在欠款，必须选择一个确定的供应商!", L"读取默认供应商资料数据失败!", L"默认供应商资料不存在!",
+    L"读取供应商资料数据失败！", L"创建供应商资料失败", L"读取初始化供应商资料数据失败！"};
+
+// Bills, lines, key, numbering, partner type, order link, default partner, messages.
+extern constexpr BillRoad kSaleRoad = {
+    L"SaleBills", L"SaleBillItems", L"SaleID", L"XSD", 1, true, kRetailCustomer, kCustomerTexts};
+extern constexpr BillRoad kPurchaseRoad = {
+    L"PurBills", L"PurBillItems", L"PurID", L"JHD", 2, false, kSystemSupplier, kSupplierTexts};
+// clang-format on
 
 int BillPosting::Fail(const CString& message) {
     error_ = message;
@@ -50,6 +40,11 @@ int BillPosting::Fail(const CString& message) {
 int BillPosting::FailLogged(const CString& message) {
     LogLine(message);
     return Fail(message);
+}
+
+bool BillPosting::Refuse(const CString& message, bool logged) {
+    logged ? FailLogged(message) : Fail(message);
+    return false;
 }
 
 BillHeader BillPosting::ReadHeader(CString billCode, CString billType, CString settleAcctName, CString billDate,
@@ -83,16 +78,27 @@ bool BillPosting::ItemsComplete(const BillItemRows& items, int itemCount) {
     return true;
 }
 
+int BillPosting::OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken) {
+    if (!RefuseOwingWithoutPartner(bill)) return -1;  // 3
+    if (!ResolvePartner(bill)) return -1;             // 4
+    ResolveSettleAccount(bill, accountMove);          // 5
+    if (!NumberBill(bill, codeTaken)) return -1;      // 6
+    const int id = WriteHeader(bill);                 // 7
+    if (id < 1) return -1;
+    JournalNewBill(bill.billCode);  // 8
+    return id;
+}
+
 bool BillPosting::RefuseOwingWithoutPartner(const BillHeader& bill) {
-    if (bill.companyName.IsEmpty() && bill.owed != 0) return Fail(road_.owingWithoutPartner), false;
+    if (bill.companyName.IsEmpty() && bill.owed != 0) return Refuse(road_.texts.owingWithoutPartner);
     return true;
 }
 
 bool BillPosting::ResolvePartner(BillHeader& bill) {
     if (bill.companyName.IsEmpty()) {
         CppSQLite3Query partner = db_.execQuery(road_.defaultPartnerSql);
-        if (partner.isNull()) return Fail(road_.defaultPartnerUnreadable), false;
-        if (partner.eof() || partner.getIntField(L"CompanyID") < 1) return Fail(road_.defaultPartnerMissing), false;
+        if (partner.isNull()) return Refuse(road_.texts.defaultUnreadable);
+        if (partner.eof() || partner.getIntField(L"CompanyID") < 1) return Refuse(road_.texts.defaultMissing);
         bill.companyID = partner.getIntField(L"CompanyID");
         bill.companyCode = partner.getStringField(L"CompanyCode");
         bill.companyName = partner.getStringField(L"CompanyName");
@@ -106,19 +112,19 @@ bool BillPosting::ResolvePartner(BillHeader& bill) {
     } catch (CppSQLite3Exception&) {
         throw;
     } catch (...) {
-        if (!road_.partnerLookupFailed) throw;
-        return Fail(road_.partnerLookupFailed), false;
+        if (!road_.texts.lookupFailed) throw;
+        return Refuse(road_.texts.lookupFailed);
     }
     if (bill.companyID > 0) {
         // A disabled or deleted partner of the name comes back into use.
         db_.execDML(Sql(L"Update Companies Set IsDisable=0, IsDelete=0 Where CompanyID =%d", bill.companyID));
     } else {
         bill.companyID = CCustomerBLL().InsertCompany(db_, bill.companyName, road_.partnerType, error_);
-        if (bill.companyID < 1) return Fail(road_.partnerNotCreated), false;
+        if (bill.companyID < 1) return Refuse(road_.texts.notCreated);
     }
     CppSQLite3Query partner = db_.execQuery(
         Sql(L" SELECT CompanyID,CompanyCode,CompanyName FROM Companies WHERE  CompanyID =%d ;", bill.companyID));
-    if (partner.isNull()) return Fail(road_.partnerUnreadable), false;
+    if (partner.isNull()) return Refuse(road_.texts.unreadable);
     bill.companyCode = partner.getStringField(L"CompanyCode");
     return true;
 }
@@ -148,7 +154,7 @@ bool BillPosting::NumberBill(BillHeader& bill, const std::function<int(const CSt
         if (++attempts > 100) {
             const CString message = L"生成单据编号错误!err:重新尝试生成新单据编号超过100次!";
             LogLine(message + L"\r\n");
-            return Fail(message), false;
+            return Refuse(message);
         }
     }
     return true;
@@ -183,29 +189,38 @@ void BillPosting::JournalNewBill(const CString& billCode) {
     }
 }
 
-int BillPosting::PostLine(const BillItemRow& row, BillLine& line, const std::function<int()>& body) {
-    try {
-        line.productCode = row.at(0);
-        line.productName = row.at(1);
-        line.unitName = row.at(2);
-        line.remark = row.at(6);
-        line.showUnitName = row.at(8);
-        line.coefficient = row.at(9);
-        for (CString* text : {&line.productCode, &line.productName, &line.unitName, &line.remark, &line.showUnitName,
-                              &line.coefficient})
-            CSysBLL::GetSafeString(*text);
-        line.priceText = row.at(3);
-        line.price = ParseAmount(row.at(3));
-        line.count = ParseAmount(row.at(4));
-        line.amount = ParseAmount(row.at(5));
-        line.showCount = ParseAmount(row.at(10));
-        line.showPrice = ParseAmount(row.at(11));
-        line.originalPrice = ParseAmount(row.at(12));
-        line.disRate = ParseAmount(row.at(13));
-        return body();
-    } catch (...) {
-        return Fail(L"新增货品[" + line.productName + L"]失败!");
+int BillPosting::PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine) {
+    for (int i = 0; i < itemCount; ++i) {
+        BillLine line;
+        try {
+            ReadItemRow(items[i], line);
+            const int posted = postLine(line);
+            if (posted < 0) return posted;
+        } catch (...) {
+            return Fail(L"新增货品[" + line.productName + L"]失败!");
+        }
     }
+    return 1;
+}
+
+void BillPosting::ReadItemRow(const BillItemRow& row, BillLine& line) {
+    line.productCode = row.at(0);
+    line.productName = row.at(1);
+    line.unitName = row.at(2);
+    line.remark = row.at(6);
+    line.showUnitName = row.at(8);
+    line.coefficient = row.at(9);
+    for (CString* text :
+         {&line.productCode, &line.productName, &line.unitName, &line.remark, &line.showUnitName, &line.coefficient})
+        CSysBLL::GetSafeString(*text);
+    line.priceText = row.at(3);
+    line.price = ParseAmount(row.at(3));
+    line.count = ParseAmount(row.at(4));
+    line.amount = ParseAmount(row.at(5));
+    line.showCount = ParseAmount(row.at(10));
+    line.showPrice = ParseAmount(row.at(11));
+    line.originalPrice = ParseAmount(row.at(12));
+    line.disRate = ParseAmount(row.at(13));
 }
 
 int BillPosting::TakeProduct(CppSQLite3Query product, BillLine& line) {
@@ -238,8 +253,7 @@ bool BillPosting::InsertLine(const CString& sql) {
         db_.execDML(sql);
         return true;
     } catch (CppSQLite3Exception& e) {
-        FailLogged(Sql(L"写入明细失败！\r\n %s \r\n %s", e.errorMessage(), sql));
-        return false;
+        return Refuse(Sql(L"写入明细失败！\r\n %s \r\n %s", e.errorMessage(), sql), true);
     }
 }
 
@@ -247,7 +261,7 @@ bool BillPosting::RaisePartnerBalance(const BillHeader& bill, const CString& fai
     if (bill.owed == 0) return true;
     const double owed = bill.owed * PartnerSign(bill.companyID);
     if (CCustomerBLL().AddCurrentAmount(db_, bill.companyID, owed, error_) < 1)
-        return FailLogged(failMessage + bill.billCode), false;
+        return Refuse(failMessage + bill.billCode, true);
     return true;
 }
 
@@ -285,6 +299,24 @@ int BillPosting::PartnerSign(int companyID) {
     const int type = partner.eof() ? road_.partnerType : partner.getIntField(L"CompanyType");
     // A supplier on a sale (or a customer on a purchase) keeps its balance the other way round.
     return type == 3 - road_.partnerType ? -1 : 1;
+}
+
+int BillPosting::CodeTaken(CppSQLite3DB& db, const CString& sql) {
+    return LogOnError(0, [&] { return db.execQuery(sql).eof() ? 0 : 1; });
+}
+
+CppSQLite3Query BillPosting::BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns) {
+    return LogOnError(CppSQLite3Query(), [&] {
+        return db.execQuery(
+            Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
+                L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
+                L"A.ShowItemCount, A.ShowPrice, B.%s AS BillID, B.BillCode, B.CompanyName, B.BillAmount, B.BillType, "
+                L"B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.BillDate, B.Remark AS BillRemark, "
+                L"A.OriginalPrice, A.DisRate%s FROM %s B INNER JOIN %s A ON A.%s = B.%s WHERE B.%s='%d' "
+                L"ORDER BY A.ROWID",
+                road.keyColumn, extraColumns, road.billsTable, road.itemsTable, road.keyColumn, road.keyColumn,
+                road.keyColumn, billID));
+    });
 }
 
 }  // namespace shopbiz

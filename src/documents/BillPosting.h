@@ -2,8 +2,8 @@
 // The road that sale and purchase bills share: the partner and the settlement account found
 // or made, the bill numbered, the header and lines written, the partner's balance moved, and
 // the reversal when a bill is deleted. CSaleBLL and CPurBLL walk it step by step; what tells
-// the two apart is their BillRoad. Nothing here takes the lock or catches database errors of
-// its own accord: the calling service method does both.
+// the two apart is their BillRoad. Nothing here takes the lock (the calling service method
+// holds it), and database errors pass to the caller unless a step says otherwise.
 
 #include <functional>
 
@@ -11,22 +11,26 @@
 
 namespace shopbiz {
 
+// The messages of the partner steps, in the order the steps meet them.
+struct PartnerTexts {
+    const wchar_t* owingWithoutPartner;
+    const wchar_t* defaultUnreadable;
+    const wchar_t* defaultMissing;
+    const wchar_t* lookupFailed;  // a look-up failure that is no database error; null: none
+    const wchar_t* notCreated;
+    const wchar_t* unreadable;
+};
+
 // What differs between the sale road and the purchase road.
 struct BillRoad {
-    const wchar_t* billsTable;  // "SaleBills" / "PurBills"
-    const wchar_t* keyColumn;   // "SaleID" / "PurID"
-    const wchar_t* codeType;    // numbering: "XSD" / "JHD"
-    int partnerType;            // 1 customer / 2 supplier: partners made by name, the balance's sign
-    bool deliversOrders;        // the header carries SaleOrderID
-    // The system partner of a bill without one.
-    const wchar_t* defaultPartnerSql;
-    // Messages of the partner steps.
-    const wchar_t* owingWithoutPartner;
-    const wchar_t* defaultPartnerUnreadable;
-    const wchar_t* defaultPartnerMissing;
-    const wchar_t* partnerLookupFailed;  // a look-up failure that is no database error; null: none
-    const wchar_t* partnerNotCreated;
-    const wchar_t* partnerUnreadable;
+    const wchar_t* billsTable;         // "SaleBills" / "PurBills"
+    const wchar_t* itemsTable;         // "SaleBillItems" / "PurBillItems"
+    const wchar_t* keyColumn;          // "SaleID" / "PurID"
+    const wchar_t* codeType;           // numbering: "XSD" / "JHD"
+    int partnerType;                   // 1 customer / 2 supplier: partners made by name, the balance's sign
+    bool deliversOrders;               // the header carries SaleOrderID
+    const wchar_t* defaultPartnerSql;  // the system partner of a bill without one
+    PartnerTexts texts;
 };
 
 extern const BillRoad kSaleRoad;
@@ -86,26 +90,14 @@ public:
     // The first `itemCount` rows are all there, each with every position.
     static bool ItemsComplete(const BillItemRows& items, int itemCount);
 
-    // Step 3: a bill with money owing needs a named partner.
-    bool RefuseOwingWithoutPartner(const BillHeader& bill);
-    // Step 4: the system partner for an empty name; else the newest partner of the name,
-    // brought back into use, or a new one made by name.
-    bool ResolvePartner(BillHeader& bill);
-    // Step 5: an unknown account is made; the paid amount moves its balance by `move` (the
-    // balance is lowered by it). The results are not checked.
-    void ResolveSettleAccount(BillHeader& bill, double move);
-    // Step 6: a generated code when none is given; a taken code is replaced by the next one,
-    // at most 100 times.
-    bool NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken);
-    // Step 7: the header row; its new key, or -1 (failed).
-    int WriteHeader(const BillHeader& bill);
-    // Step 8: the new bill into the operation log; an error only leaves its message in the
-    // error text.
-    void JournalNewBill(const CString& billCode);
-
-    // Step 9: each line in its own frame; an exception that is no failure of the line's
-    // INSERT fails the posting with the product's name.
-    int PostLine(const BillItemRow& row, BillLine& line, const std::function<int()>& body);
+    // Steps 3 to 8: the partner and the settlement account found or made (the paid amount
+    // lowering the account's balance by `accountMove`), the bill numbered, the header written
+    // and journalled. The new key, or -1.
+    int OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken);
+    // Step 9: the first `itemCount` rows, each in its own frame through `postLine`; an
+    // exception that is no failure of the line's INSERT fails the posting with the product's
+    // name. 1, or the first failure (-1, -2).
+    int PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine);
     // The product from what AddProducts gave back; -2 (and "code~name") when it gave nothing.
     int TakeProduct(CppSQLite3Query product, BillLine& line);
     // The unit the line was entered in: the base unit (coefficient "1") or the second unit.
@@ -125,7 +117,32 @@ public:
     // +1, or -1 for a partner of the other kind (whose balance runs the other way).
     int PartnerSign(int companyID);
 
+    // 1 when a bill of the road has the code, else 0 (also on a database error, logged).
+    static int CodeTaken(CppSQLite3DB& db, const CString& sql);
+    // The bill's lines with its header fields repeated (and the road's own `extraColumns`).
+    static CppSQLite3Query BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns);
+
 private:
+    // A step that cannot go on: Fail (or FailLogged), as a flag.
+    bool Refuse(const CString& message, bool logged = false);
+
+    // The steps of OpenBill. A bill with money owing needs a named partner.
+    bool RefuseOwingWithoutPartner(const BillHeader& bill);
+    // The system partner for an empty name; else the newest partner of the name, brought
+    // back into use, or a new one made by name.
+    bool ResolvePartner(BillHeader& bill);
+    // An unknown account is made; the paid amount moves its balance. Results not checked.
+    void ResolveSettleAccount(BillHeader& bill, double move);
+    // A generated code when none is given; a taken code is replaced by the next one, at most
+    // 100 times.
+    bool NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken);
+    // The header row; its new key, or -1.
+    int WriteHeader(const BillHeader& bill);
+    // The operation log; an error only leaves its message in the error text.
+    void JournalNewBill(const CString& billCode);
+    // The texts (made safe) and numbers of an item row.
+    void ReadItemRow(const BillItemRow& row, BillLine& line);
+
     CppSQLite3DB& db_;
     const BillRoad& road_;
     CString& error_;

@@ -62,21 +62,15 @@ int CPurBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CS
                                               discountAmount, discountRate, getAmount, remark, userName);
 
     return ReportOnError(error, -1, [&] {
-        if (!post.RefuseOwingWithoutPartner(bill)) return -1;                                      // 3
-        if (!post.ResolvePartner(bill)) return -1;                                                 // 4
-        post.ResolveSettleAccount(bill, bill.getAmountValue);                                      // 5: money goes out
-        if (!post.NumberBill(bill, [&](const CString& code) { return CheckBillCode(db, code); }))  // 6
-            return -1;
-        const int purID = post.WriteHeader(bill);  // 7
+        // 3-8: the supplier and the account found or made (money goes out), the bill numbered,
+        // its header written and journalled.
+        const int purID =
+            post.OpenBill(bill, bill.getAmountValue, [&](const CString& code) { return CheckBillCode(db, code); });
         if (purID < 1) return -1;
-        post.JournalNewBill(bill.billCode);  // 8
-
-        for (int i = 0; i < itemCount; ++i) {  // 9
-            BillLine line;
-            const int posted =
-                post.PostLine(items[i], line, [&] { return PostPurchaseLine(db, post, bill, purID, line); });
-            if (posted < 0) return posted;
-        }
+        // 9: the lines.
+        const int posted = post.PostLines(
+            items, itemCount, [&](BillLine& line) { return PostPurchaseLine(db, post, bill, purID, line); });
+        if (posted < 0) return posted;
 
         // 10: the paid amount into the day's purchase line and the month totals.
         if (CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
@@ -104,24 +98,11 @@ int CPurBLL::UpdateBillByID(CppSQLite3DB& db, int purID, CString billCode, CStri
 
 int CPurBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
-    return LogOnError(0, [&] {
-        CppSQLite3Query found =
-            db.execQuery(Sql(L" SELECT BillCode FROM PurBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
-        return found.eof() ? 0 : 1;
-    });
+    return BillPosting::CodeTaken(db,
+                                  Sql(L" SELECT BillCode FROM PurBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
 }
 
 CppSQLite3Query CPurBLL::GetBillDataByBillID(CppSQLite3DB& db, int purID) {
     ServiceLock lock;
-    return LogOnError(CppSQLite3Query(), [&] {
-        return db.execQuery(
-            Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
-                L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
-                L"A.ShowItemCount, A.ShowPrice, B.PurID AS BillID, B.BillCode, B.CompanyName, B.BillAmount, "
-                L"B.BillType, B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.BillDate, "
-                L"B.Remark AS BillRemark, A.OriginalPrice, A.DisRate "
-                L"FROM PurBills B INNER JOIN PurBillItems A ON A.PurID = B.PurID "
-                L"WHERE B.PurID='%d' ORDER BY A.PurItemID",
-                purID));
-    });
+    return BillPosting::BillData(db, kPurchaseRoad, purID, L"");
 }

@@ -81,21 +81,15 @@ int CSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctN
                                               discountAmount, discountRate, getAmount, remark, userName);
 
     return ReportOnError(error, -1, [&] {
-        if (!post.RefuseOwingWithoutPartner(bill)) return -1;                                      // 3
-        if (!post.ResolvePartner(bill)) return -1;                                                 // 4
-        post.ResolveSettleAccount(bill, -bill.getAmountValue);                                     // 5
-        if (!post.NumberBill(bill, [&](const CString& code) { return CheckBillCode(db, code); }))  // 6
-            return -1;
-        const int saleID = post.WriteHeader(bill);  // 7
+        // 3-8: the customer and the account found or made (money comes in), the bill numbered,
+        // its header written and journalled.
+        const int saleID =
+            post.OpenBill(bill, -bill.getAmountValue, [&](const CString& code) { return CheckBillCode(db, code); });
         if (saleID < 1) return -1;
-        post.JournalNewBill(bill.billCode);  // 8
-
-        for (int i = 0; i < itemCount; ++i) {  // 9
-            BillLine line;
-            const int posted =
-                post.PostLine(items[i], line, [&] { return PostSaleLine(db, post, bill, saleID, line, error); });
-            if (posted < 0) return posted;
-        }
+        // 9: the lines.
+        const int posted = post.PostLines(
+            items, itemCount, [&](BillLine& line) { return PostSaleLine(db, post, bill, saleID, line, error); });
+        if (posted < 0) return posted;
 
         // 10: the paid amount into the day's sales line and the month totals.
         if (CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
@@ -125,24 +119,11 @@ int CSaleBLL::UpdateBillByID(CppSQLite3DB& db, int saleID, CString billCode, CSt
 
 int CSaleBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
-    return LogOnError(0, [&] {
-        CppSQLite3Query found =
-            db.execQuery(Sql(L" SELECT BillCode FROM SaleBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
-        return found.eof() ? 0 : 1;
-    });
+    return BillPosting::CodeTaken(db,
+                                  Sql(L" SELECT BillCode FROM SaleBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
 }
 
 CppSQLite3Query CSaleBLL::GetBillDataByBillID(CppSQLite3DB& db, int saleID) {
     ServiceLock lock;
-    return LogOnError(CppSQLite3Query(), [&] {
-        return db.execQuery(
-            Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
-                L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
-                L"A.ShowItemCount, A.ShowPrice, B.SaleID AS BillID, B.BillCode, B.CompanyName, B.BillAmount, "
-                L"B.BillType, B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.UserName, B.BillDate, "
-                L"B.Remark AS BillRemark, B.SaleOrderCode, B.SaleOrderID, A.OriginalPrice, A.DisRate "
-                L"FROM SaleBills B INNER JOIN SaleBillItems A ON A.SaleID = B.SaleID "
-                L"WHERE B.SaleID='%d' ORDER BY A.SaleItemID",
-                saleID));
-    });
+    return BillPosting::BillData(db, kSaleRoad, saleID, L", B.UserName, B.SaleOrderCode, B.SaleOrderID");
 }

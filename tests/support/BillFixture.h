@@ -10,35 +10,17 @@
 // entered unit is the base unit, the entered count and price and the original price are the
 // base ones.
 struct ItemRow {
-    const wchar_t* code = L"";
-    const wchar_t* name = L"铅笔";
-    const wchar_t* unit = L"支";
-    const wchar_t* price = L"2";
-    const wchar_t* count = L"1";
-    const wchar_t* amount = nullptr;
-    const wchar_t* remark = L"";
-    const wchar_t* showUnit = nullptr;
-    const wchar_t* coefficient = L"1";
-    const wchar_t* showCount = nullptr;
-    const wchar_t* showPrice = nullptr;
-    const wchar_t* originalPrice = nullptr;
-    const wchar_t* disRate = L"1";
+    const wchar_t *code = L"", *name = L"铅笔", *unit = L"支", *price = L"2", *count = L"1", *amount = nullptr;
+    const wchar_t *remark = L"", *showUnit = nullptr, *coefficient = L"1", *showCount = nullptr;
+    const wchar_t *showPrice = nullptr, *originalPrice = nullptr, *disRate = L"1";
 };
 BillItemRows Items(std::initializer_list<ItemRow> rows);
 
 // The header texts of a bill. Nothing owed unless the amounts say so.
 struct BillArgs {
-    const wchar_t* code = L"";
-    const wchar_t* settleAcct = L"现金";
-    const wchar_t* date = L"2013-05-06";
-    const wchar_t* company = L"";
-    const wchar_t* billAmount = L"0";
-    const wchar_t* discountAmount = L"0";
-    const wchar_t* discountRate = L"100";
-    const wchar_t* getAmount = L"0";
-    const wchar_t* remark = L"";
-    const wchar_t* user = L"张三";
-    const wchar_t* type = L"1";
+    const wchar_t *code = L"", *settleAcct = L"现金", *date = L"2013-05-06", *company = L"";
+    const wchar_t *billAmount = L"0", *discountAmount = L"0", *discountRate = L"100", *getAmount = L"0";
+    const wchar_t *remark = L"", *user = L"张三", *type = L"1";
 };
 
 class BillFixture : public ShopDbTest {
