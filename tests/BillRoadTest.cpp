@@ -75,7 +75,8 @@ TEST_F(BillRoad, AMonthOfTradingAndItsReversal) {
               4)
         << error;
 
-    EXPECT_EQ(Rows(L"SELECT BillCode, CompanyName, SettleAcctName, DiscountRate, OweAmount, BillType FROM SaleBills"),
+    EXPECT_EQ(Rows(L"SELECT BillCode, CompanyName, SettleAcctName, DiscountRate, OweAmount, BillType FROM SaleBills "
+                   L"ORDER BY SaleID"),
               L"XS2013050001|零售客户|现金|1.0|0.0|1; XS2013050002|王五|工商银行|0.9|31.0|1; "
               L"XS2013050003|王五|现金|1.0|0.0|2; XS2013050004|李四|现金|1.0|0.0|1");
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM SaleBillItems") + Int(L"SELECT COUNT(*) FROM PurBillItems"), 5 + 2);

@@ -96,7 +96,7 @@ TEST_F(PurchasePosting, ThePriceIsWrittenAsANumber) {
     EXPECT_GT(Purchase({}, Items({{.price = L"", .count = L"2", .amount = L"0"}, {.name = L"本子", .price = L"4x"}})),
               0)
         << error;
-    EXPECT_EQ(Rows(L"SELECT ProductName, Price FROM PurBillItems"), L"铅笔|0.0; 本子|4.0");
+    EXPECT_EQ(Rows(L"SELECT ProductName, Price FROM PurBillItems ORDER BY PurItemID"), L"铅笔|0.0; 本子|4.0");
 }
 
 TEST_F(PurchasePosting, FailuresWithTheSupplierMessages) {

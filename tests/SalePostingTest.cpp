@@ -65,7 +65,8 @@ TEST_F(SalePosting, CustomersAreFoundByNameOrMade) {
     Exec(L"INSERT INTO Companies(CompanyID, CompanyName, CompanyCode, CompanyType) VALUES(9, '王五', 'C9', 3)");
     Exec(L"UPDATE Companies SET IsDisable=1, IsDelete=1 WHERE CompanyID=9");
     EXPECT_GT(Sale({.company = L"王五", .billAmount = L"8", .discountAmount = L"8"}, Items({{.price = L"8"}})), 0);
-    EXPECT_EQ(Rows(L"SELECT CompanyID, IsDisable, IsDelete, CurAmount FROM Companies WHERE CompanyName='王五'"),
+    EXPECT_EQ(Rows(L"SELECT CompanyID, IsDisable, IsDelete, CurAmount FROM Companies WHERE CompanyName='王五' ORDER BY "
+                   L"CompanyID"),
               L"4|1|1|30.0; 9|0|0|8.0");
 
     // A supplier sold to keeps its balance the other way round: what it owes us lowers
@@ -147,7 +148,8 @@ TEST_F(SalePosting, LinesInTheBaseUnitOrTheSecondUnit) {
         {L"P1", L"铅笔", L"支", L"2", L"3", L"6", L"", L"", L"支", L"5", L"3", L"2", L"2", L"1"}};
     EXPECT_GT(Sale({.billAmount = L"49.2", .discountAmount = L"49.2", .getAmount = L"49.2"}, items), 0);
     EXPECT_EQ(Rows(L"SELECT ProductCode, UnitID, UnitName, Price, ItemCount, Amount, ShowUnitID, ShowUnitName, "
-                   L"Coefficient, ShowItemCount, ShowPrice, OriginalPrice, DisRate, Remark FROM SaleBillItems"),
+                   L"Coefficient, ShowItemCount, ShowPrice, OriginalPrice, DisRate, Remark FROM SaleBillItems ORDER BY "
+                   L"SaleItemID"),
               L"P1|5|支|1.8|24.0|43.2|9|盒|12|2.0|21.6|24.0|0.9|两盒; P1|5|支|2.0|3.0|6.0|5|支|1|3.0|2.0|2.0|1.0|");
     EXPECT_EQ(Stock(L"铅笔"), -27.0);
     EXPECT_EQ(WarehouseStock(L"铅笔"), -27.0);
