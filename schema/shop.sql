@@ -576,6 +576,9 @@ CREATE TABLE VipMember (
     Remark          TEXT NOT NULL DEFAULT '',
     VipLevel        INTEGER NOT NULL DEFAULT 0
 );
+-- Sale posting finds the member by name; the customer edit by the customer.
+CREATE INDEX IX_VipMember_Name ON VipMember(MemberName);
+CREATE INDEX IX_VipMember_Company ON VipMember(CompanyID);
 
 -- Member levels; the first by ID is the default level. discount is the price factor and
 -- Conversion the money per point, both as text.
@@ -603,6 +606,9 @@ CREATE TABLE VipScores (
     EffectDate      TEXT NOT NULL DEFAULT '',
     Remark          TEXT NOT NULL DEFAULT ''
 );
+-- Every sale posting clears its document's earlier points; totals sum a member's rows.
+CREATE INDEX IX_VipScores_Document ON VipScores(ScoreDocument);
+CREATE INDEX IX_VipScores_Member ON VipScores(MemberName);
 
 -- ======================================================================================
 -- Printing
