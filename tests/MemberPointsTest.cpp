@@ -29,9 +29,7 @@ protected:
         TakeLog();
     }
     void Add(const wchar_t* name, const wchar_t* code, const wchar_t* level) {
-        ASSERT_EQ(members.InsertMemberInfo(
-                      db, Sql(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)),
-                  0);
+        ASSERT_EQ(members.InsertMemberInfo(db, Sql(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)), 0);
     }
     int Stored(const wchar_t* name) { return Int(Sql(L"select VipCore from VipMember where MemberName = '%s'", name)); }
     CString Rows(const wchar_t* name) {
@@ -43,7 +41,8 @@ protected:
     // The documents of a points history, in its order.
     static CString Documents(CppSQLite3Query q) {
         CString documents;
-        for (; !q.eof(); q.nextRow()) documents += (documents.IsEmpty() ? L"" : L",") + q.getStringField(L"ScoreDocument");
+        for (; !q.eof(); q.nextRow())
+            documents += (documents.IsEmpty() ? L"" : L",") + q.getStringField(L"ScoreDocument");
         return documents;
     }
 
@@ -58,8 +57,9 @@ TEST_F(MemberPoints, MoneyEarnsAtTheLevelsRate) {
     EXPECT_EQ(members.AddMoneytoSocre(db, L"王五", L"XS3", L"95.80"), 0);
     EXPECT_EQ(members.AddMoneytoSocre(db, L"赵六", L"XS4", L"95.80"), 0);
     EXPECT_EQ(members.AddMoneytoSocre(db, L"钱七", L"XS5", L"95.80"), 0);
-    EXPECT_EQ(RowsOf(db, L"select MemberName,MemberCode,ScoreDocument,ScoreStyle,Money,Scores,CreateDate,EffectDate "
-                         L"from VipScores order by ID"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select MemberName,MemberCode,ScoreDocument,ScoreStyle,Money,Scores,CreateDate,EffectDate "
+                     L"from VipScores order by ID"),
               L"张三|V1|XS1|0|95.80|9|2013-05-06 14:03:09|2013-05-06 14:03:09\n"
               L"李四|V2|XS2|0|95.80|19|2013-05-06 14:03:09|2013-05-06 14:03:09\n"
               L"王五|V3|XS3|0|95.80|95|2013-05-06 14:03:09|2013-05-06 14:03:09\n"
@@ -107,8 +107,9 @@ TEST_F(MemberPoints, SpendingIsLimitedToTheBalance) {
     ASSERT_EQ(members.AddMoneytoSocre(db, L"王五", L"XS1", L"120"), 0);
     Clock::SetFixedLocal(2013, 5, 7, 9, 30, 0);
     EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"50", L"换购水杯"), 0);
-    EXPECT_EQ(RowsOf(db, L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,Remark from VipScores where "
-                         L"ScoreStyle = 1"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,Remark from VipScores where "
+                     L"ScoreStyle = 1"),
               L"DH20130507093000|1||50|2013-05-07 09:30:00|换购水杯");
     EXPECT_EQ(Stored(L"王五"), 70);
     EXPECT_EQ(Text(L"select LastUpdateDate from VipMember where MemberName = '王五'"), L"2013-05-07 09:30:00");
@@ -168,21 +169,24 @@ TEST_F(MemberPoints, TotalsFollowDeletedRows) {
 // --- History rebuild and re-rating ------------------------------------------------------------------
 
 TEST_F(MemberPoints, EarningsRebuiltFromThePartnersDocuments) {
-    Exec(L"insert into Account(AccountCode,CompanyName,AccountType,InAmount,LastUpdateDate) values"
-         L"('SK1','张三','收入',55.5,'2013-03-01 10:00:00'),"
-         L"('','张三','收入',999,'2013-03-02 10:00:00'),"        // no document: not counted
-         L"('FK1','张三','支出',999,'2013-03-03 10:00:00'),"      // money paid out
-         L"('SK2','李四','收入',999,'2013-03-04 10:00:00')");
-    Exec(L"insert into SaleBills(BillCode,CompanyName,BillType,GetAmount,LastUpdateDate) values"
-         L"('XS1','张三',1,230,'2013-02-01 09:00:00'),"
-         L"('XS0','张三',0,999,'1970-01-01 00:00:00'),"         // the opening balance bill
-         L"('XS2','张三',2,40,'2013-04-01 09:00:00')");
+    Exec(
+        L"insert into Account(AccountCode,CompanyName,AccountType,InAmount,LastUpdateDate) values"
+        L"('SK1','张三','收入',55.5,'2013-03-01 10:00:00'),"
+        L"('','张三','收入',999,'2013-03-02 10:00:00'),"     // no document: not counted
+        L"('FK1','张三','支出',999,'2013-03-03 10:00:00'),"  // money paid out
+        L"('SK2','李四','收入',999,'2013-03-04 10:00:00')");
+    Exec(
+        L"insert into SaleBills(BillCode,CompanyName,BillType,GetAmount,LastUpdateDate) values"
+        L"('XS1','张三',1,230,'2013-02-01 09:00:00'),"
+        L"('XS0','张三',0,999,'1970-01-01 00:00:00'),"  // the opening balance bill
+        L"('XS2','张三',2,40,'2013-04-01 09:00:00')");
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"10"), 0);  // replaced by the rebuild
-    ASSERT_EQ(members.AddReSetScoreByName(db, L"张三", L"7"), 0);        // kept
+    ASSERT_EQ(members.AddReSetScoreByName(db, L"张三", L"7"), 0);       // kept
 
     EXPECT_EQ(members.AddScoreByHistoryDoc(db, L"张三"), 0);
-    EXPECT_EQ(RowsOf(db, L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,EffectDate from VipScores where "
-                         L"ScoreStyle = 0 order by ID"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,EffectDate from VipScores where "
+                     L"ScoreStyle = 0 order by ID"),
               L"XS1|0|230.0|23|2013-02-01 09:00:00|2013-02-01 09:00:00\n"
               L"SK1|0|55.5|5|2013-03-01 10:00:00|2013-03-01 10:00:00\n"
               L"XS2|0|40.0|4|2013-04-01 09:00:00|2013-04-01 09:00:00");
@@ -205,8 +209,9 @@ TEST_F(MemberPoints, RatesChangeOnlyWhenAMemberIsReRated) {
 // --- Renamed members ------------------------------------------------------------------------------
 
 TEST_F(MemberPoints, NewCodeOrNameMovesTheRows) {
-    Exec(L"insert into SaleBills(BillCode,CompanyName,BillType,GetAmount,LastUpdateDate) values"
-         L"('XS9','张大三',1,300,'2013-01-01 09:00:00')");
+    Exec(
+        L"insert into SaleBills(BillCode,CompanyName,BillType,GetAmount,LastUpdateDate) values"
+        L"('XS9','张大三',1,300,'2013-01-01 09:00:00')");
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 0);
     ASSERT_EQ(members.AddReSetScoreByName(db, L"张三", L"30"), 0);
     const CString id = Sql(L"%d", Int(L"select ID from VipMember where MemberName = '张三'"));

@@ -22,16 +22,14 @@ protected:
     static CString Record(const wchar_t* name, const wchar_t* code, const wchar_t* birthday = L"1980-03-04",
                           const wchar_t* level = L"普通会员", const wchar_t* companyID = L"0",
                           const wchar_t* mobile = L"13900000000") {
-        return Sql(L"%s~%s~王五~0571-8~%s~男~%s~0571-9~123~w@x.cn~中山路2号~%s~pic.bmp~%s", name, code, birthday, mobile,
-                   level, companyID);
+        return Sql(L"%s~%s~王五~0571-8~%s~男~%s~0571-9~123~w@x.cn~中山路2号~%s~pic.bmp~%s", name, code, birthday,
+                   mobile, level, companyID);
     }
     int Add(const wchar_t* name, const wchar_t* code, const wchar_t* birthday = L"1980-03-04",
             const wchar_t* level = L"普通会员") {
         return members.InsertMemberInfo(db, Record(name, code, birthday, level));
     }
-    int MemberID(const wchar_t* name) {
-        return Int(Sql(L"select ID from VipMember where MemberName = '%s'", name));
-    }
+    int MemberID(const wchar_t* name) { return Int(Sql(L"select ID from VipMember where MemberName = '%s'", name)); }
     // One column of every row of a result set.
     static Names Column(CppSQLite3Query q, const wchar_t* column) {
         Names values;
@@ -39,9 +37,10 @@ protected:
         return values;
     }
     void Customer(int id, const wchar_t* name, double balance, const wchar_t* flags = L"0,0,0,1") {
-        Exec(Sql(L"insert into Companies(CompanyID,CompanyName,SearchCode,Mobile,CurAmount,IsSystem,IsDisable,IsDelete,"
-                 L"CompanyType,Remark) values(%d,'%s','S%d','1380%d',%.2lf,%s,'备注%d')",
-                 id, name, id, id, balance, flags, id));
+        Exec(
+            Sql(L"insert into Companies(CompanyID,CompanyName,SearchCode,Mobile,CurAmount,IsSystem,IsDisable,IsDelete,"
+                L"CompanyType,Remark) values(%d,'%s','S%d','1380%d',%.2lf,%s,'备注%d')",
+                id, name, id, id, balance, flags, id));
     }
 
     CMemberBLL members;
@@ -51,9 +50,10 @@ protected:
 
 TEST_F(Members, InsertWritesTheWholeRecord) {
     EXPECT_EQ(members.InsertMemberInfo(db, Record(L" 张三 ", L"V001", L"1980-03-04", L"银卡会员", L"7")), 0);
-    EXPECT_EQ(RowsOf(db, L"select CompanyID,MemberName,MemberCode,SearchCode,Contact,Tel,Birthday,Sex,Mobile,Fax,QQ,"
-                         L"Email,Address,LevelName,VipCore,VipBitmap,CreateDate,ActiveDate,LastUpdateDate,Remark "
-                         L"from VipMember"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select CompanyID,MemberName,MemberCode,SearchCode,Contact,Tel,Birthday,Sex,Mobile,Fax,QQ,"
+                     L"Email,Address,LevelName,VipCore,VipBitmap,CreateDate,ActiveDate,LastUpdateDate,Remark "
+                     L"from VipMember"),
               L"7|张三|V001|ZS|王五|0571-8|1980-03-04|1|13900000000|0571-9|123|w@x.cn|中山路2号|银卡会员|0|pic.bmp|"
               L"2013-05-06 14:03:09|2013-05-06 14:03:09|2013-05-06 14:03:09|");
 
@@ -128,8 +128,9 @@ TEST_F(Members, CustomerEditCarriesOverAndDeleteRemoves) {
     EXPECT_EQ(members.UpdateMemberInfoCompayID(db, 9, L"华联超市", L"HLCS", L"赵", L"138", L"88", L"99", L"h@l.cn",
                                                L"北京路", L"大客户"),
               0);
-    EXPECT_EQ(RowsOf(db, L"select MemberName,SearchCode,Contact,Mobile,Fax,QQ,Email,Address,Remark,MemberCode "
-                         L"from VipMember"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select MemberName,SearchCode,Contact,Mobile,Fax,QQ,Email,Address,Remark,MemberCode "
+                     L"from VipMember"),
               L"华联超市|HLCS|赵|138|88|99|h@l.cn|北京路|大客户|V001");
     // A customer that is no member changes nothing.
     EXPECT_EQ(members.UpdateMemberInfoCompayID(db, 10, L"别人", L"", L"", L"", L"", L"", L"", L"", L""), 0);
@@ -163,9 +164,12 @@ TEST_F(Members, LookupsByCustomerNameAndLevel) {
 // --- Lists ----------------------------------------------------------------------------------------
 
 TEST_F(Members, SearchAndPlainLists) {
-    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"张三", L"V1", L"1980-01-01", L"普通会员", L"0", L"13911112222")), 0);
-    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"张小明", L"V2", L"1980-01-01", L"普通会员", L"0", L"13733334444")), 0);
-    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"李四", L"V3", L"1980-01-01", L"普通会员", L"0", L"13911115555")), 0);
+    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"张三", L"V1", L"1980-01-01", L"普通会员", L"0", L"13911112222")),
+              0);
+    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"张小明", L"V2", L"1980-01-01", L"普通会员", L"0", L"13733334444")),
+              0);
+    ASSERT_EQ(members.InsertMemberInfo(db, Record(L"李四", L"V3", L"1980-01-01", L"普通会员", L"0", L"13911115555")),
+              0);
 
     EXPECT_EQ(Column(members.GetMemberInfo(db, L"张", L""), L"MemberName"), (Names{L"张三", L"张小明"}));
     EXPECT_EQ(Column(members.GetMemberInfo(db, L"ZS", L""), L"MemberName"), Names{L"张三"});
@@ -233,8 +237,9 @@ TEST_F(Members, ImportMakesMembersOfEnabledCustomersOnce) {
 
     // Mode 2: customers with a balance only; members already on file stay as they are.
     EXPECT_EQ(members.ImportCustToVipMember(db, 2), 0);
-    EXPECT_EQ(RowsOf(db, L"select CompanyID,MemberName,MemberCode,SearchCode,Mobile,Birthday,LevelName,VipCore,"
-                         L"CreateDate,Remark from VipMember where ID > 2"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select CompanyID,MemberName,MemberCode,SearchCode,Mobile,Birthday,LevelName,VipCore,"
+                     L"CreateDate,Remark from VipMember where ID > 2"),
               L"4|有欠款||S4|13804|1900-01-01|普通会员|0|2013-06-01 10:00:00|备注4");
     EXPECT_EQ(RowsOf(db, L"select MemberName,LevelName from VipMember where ID <= 2 order by ID"),
               L"老会员|金卡会员\n手录会员|普通会员");
@@ -244,7 +249,8 @@ TEST_F(Members, ImportMakesMembersOfEnabledCustomersOnce) {
     EXPECT_EQ(members.ImportCustToVipMember(db, 1), 0);
     EXPECT_EQ(members.ImportCustToVipMember(db, 7), -1);
     EXPECT_EQ(Int(L"select count(*) from VipMember"), 4);
-    EXPECT_EQ(Int(L"select count(*) from (select MemberName from VipMember group by MemberName having count(*) > 1)"), 0);
+    EXPECT_EQ(Int(L"select count(*) from (select MemberName from VipMember group by MemberName having count(*) > 1)"),
+              0);
 }
 
 TEST_F(Members, ImportTakesTheFirstLevel) {
@@ -258,8 +264,9 @@ TEST_F(Members, ImportTakesTheFirstLevel) {
 
 TEST_F(Members, NewLevelsAreCheckedAndListed) {
     EXPECT_EQ(members.InsertLevelSet(db, 4, L"钻石会员", L"0.8", L"5", L"最高"), 0);
-    EXPECT_EQ(RowsOf(db, L"select Level,LevelName,discount,Conversion,CreateDate,TotalScores,Remark from VipLevelSet "
-                         L"where ID = 4"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select Level,LevelName,discount,Conversion,CreateDate,TotalScores,Remark from VipLevelSet "
+                     L"where ID = 4"),
               L"4|钻石会员|0.8|5|2013-05-06 14:03:09|1|最高");
     EXPECT_EQ(members.InsertLevelSet(db, 5, L"钻石会员", L"0.8", L"5", L""), 3);
     EXPECT_EQ(members.InsertLevelSet(db, 4, L"黑卡会员", L"0.8", L"5", L""), 3);
@@ -294,8 +301,9 @@ TEST_F(Members, ChangingALevelKeepsItsPlaceAndMovesItsMembers) {
     EXPECT_EQ(members.IsLevelUsed(db, L"金卡会员"), 0);
 
     EXPECT_EQ(members.UpdateLevelSet(db, 1, 1, L"铜卡会员", L"0.98", 0, L"20"), 0);
-    EXPECT_EQ(RowsOf(db, L"select ID,Level,LevelName,discount,Conversion,CreateDate,Remark from VipLevelSet order by "
-                         L"ID limit 1"),
+    EXPECT_EQ(RowsOf(db,
+                     L"select ID,Level,LevelName,discount,Conversion,CreateDate,Remark from VipLevelSet order by "
+                     L"ID limit 1"),
               L"1|1|铜卡会员|0.98|20|1970-01-01 00:00:00|默认");
     EXPECT_EQ(members.GetMemberLevelByName(db, L"张三"), L"铜卡会员");
 

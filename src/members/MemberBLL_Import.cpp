@@ -21,19 +21,20 @@ int CMemberBLL::ImportCustToVipMember(CppSQLite3DB& db, int mode) {
         }
         const int lastMember = db.execScalar(L"select ifnull(max(ID),0) from VipMember;");
         const CString now = m_sysBLL.GetTimeNowLong();
-        const int status = db.execDML(
-            Sql(L"insert into VipMember(CompanyID,MemberName,SearchCode,Contact,Tel,Birthday,\t\tLevelName,Mobile,Fax,"
-                L"QQ,Email,Address,CreateDate,\t\tActiveDate,LastUpdateDate,Remark) select "
-                L"CompanyID,CompanyName,SearchCode,Contact,Tel,\t\t'1900-01-01',\t'%s',Mobile,Fax,QQ,Email,Address,'%s',"
-                L"\t\t'%s','%s',Remark  from Companies  where IsSystem = 0 and IsDisable = 0 and  CompanyType = '1' "
-                L"and IsDelete = 0 %s and CompanyID not in(  select CompanyID from VipMember);",
-                EscapeQuotes(level), now, now, now, balanceFilter));
+        const int status = db.execDML(Sql(
+            L"insert into VipMember(CompanyID,MemberName,SearchCode,Contact,Tel,Birthday,\t\tLevelName,Mobile,Fax,"
+            L"QQ,Email,Address,CreateDate,\t\tActiveDate,LastUpdateDate,Remark) select "
+            L"CompanyID,CompanyName,SearchCode,Contact,Tel,\t\t'1900-01-01',\t'%s',Mobile,Fax,QQ,Email,Address,'%s',"
+            L"\t\t'%s','%s',Remark  from Companies  where IsSystem = 0 and IsDisable = 0 and  CompanyType = '1' "
+            L"and IsDelete = 0 %s and CompanyID not in(  select CompanyID from VipMember);",
+            EscapeQuotes(level), now, now, now, balanceFilter));
         // A customer named like a member already on file (entered by hand, not tied to it)
         // would make two members of one name: the new row goes again.
         if (status == 0)
-            db.execDML(Sql(L"delete from VipMember where ID > %d and exists (select 1 from VipMember o where "
-                           L"o.MemberName = VipMember.MemberName and o.ID < VipMember.ID);",
-                           lastMember));
+            db.execDML(
+                Sql(L"delete from VipMember where ID > %d and exists (select 1 from VipMember o where "
+                    L"o.MemberName = VipMember.MemberName and o.ID < VipMember.ID);",
+                    lastMember));
         return status;
     });
 }

@@ -78,7 +78,8 @@ int CMemberBLL::doCheckLevel(CppSQLite3DB& db, int level, CString levelName) {
         if (db.execScalar(Sql(L"select count(LevelName)  nName from VipLevelSet where LevelName = '%s'; ",
                               EscapeQuotes(levelName.Trim()))) > 0)
             return 3;
-        return db.execScalar(Sql(L"select count(Level)  nLevel from VipLevelSet where Level = %d; ", level)) > 0 ? 3 : 0;
+        return db.execScalar(Sql(L"select count(Level)  nLevel from VipLevelSet where Level = %d; ", level)) > 0 ? 3
+                                                                                                                 : 0;
     });
 }
 
@@ -108,7 +109,8 @@ CppSQLite3Query CMemberBLL::GetLevelInfoAll(CppSQLite3DB& db, CString& error) {
 CppSQLite3Query CMemberBLL::GetLevelIfoByID(CppSQLite3DB& db, int levelID) {
     ServiceLock lock;
     return ListOrEmpty(L"GetLevelIfoByID(): 异常. ", [&] {
-        return db.execQuery(Sql(L"select Level,LevelName,discount,Conversion from VipLevelSet where ID = %d;", levelID));
+        return db.execQuery(
+            Sql(L"select Level,LevelName,discount,Conversion from VipLevelSet where ID = %d;", levelID));
     });
 }
 

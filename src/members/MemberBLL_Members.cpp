@@ -32,11 +32,12 @@ public:
 
     // Every field an edit sets besides the name, code, search code and customer.
     CString Details(const CString& now, const CString& remark) const {
-        return Sql(L"Contact = '%s',Tel = '%s',Birthday = '%s',\t\tSex = %d,Mobile = '%s',Fax = '%s',QQ = '%s',"
-                   L"Email = '%s',Address = '%s',LevelName = '%s',\t\tVipBitmap = '%s',ActiveDate = '%s',"
-                   L"LastUpdateDate = '%s',Remark = '%s'",
-                   Q(2), Q(3), Birthday(), SexFlag(), Q(6), Q(7), Q(8), Q(9), Q(10), Q(11), Q(12), now, now,
-                   EscapeQuotes(remark));
+        return Sql(
+            L"Contact = '%s',Tel = '%s',Birthday = '%s',\t\tSex = %d,Mobile = '%s',Fax = '%s',QQ = '%s',"
+            L"Email = '%s',Address = '%s',LevelName = '%s',\t\tVipBitmap = '%s',ActiveDate = '%s',"
+            L"LastUpdateDate = '%s',Remark = '%s'",
+            Q(2), Q(3), Birthday(), SexFlag(), Q(6), Q(7), Q(8), Q(9), Q(10), Q(11), Q(12), now, now,
+            EscapeQuotes(remark));
     }
 
 private:
@@ -51,9 +52,9 @@ struct StoredMember {
 
 StoredMember FindMember(CppSQLite3DB& db, const wchar_t* keyColumn, const CString& key) {
     StoredMember member;
-    CppSQLite3Query row = db.execQuery(
-        Sql(L"select ID,MemberName,MemberCode,Remark from VipMember where %s = '%s' order by ID limit 1;", keyColumn,
-            EscapeQuotes(key)));
+    CppSQLite3Query row =
+        db.execQuery(Sql(L"select ID,MemberName,MemberCode,Remark from VipMember where %s = '%s' order by ID limit 1;",
+                         keyColumn, EscapeQuotes(key)));
     if (row.eof()) return member;
     member.found = true;
     member.id = row.fieldValue(L"ID");
@@ -146,9 +147,8 @@ int CMemberBLL::UpdateMemberInfoByCard(CppSQLite3DB& db, CString record) {
         if (!before.found) return -1;
         if (const int used = doCheckMemberByID(db, m.Name(), m.Code(), before.id)) return used;
 
-        const int status = db.execDML(
-            Sql(L"update VipMember set MemberName = '%s',%s where MemberCode = '%s';", m.Q(0),
-                m.Details(m_sysBLL.GetTimeNowLong(), m.RemarkOr(before.remark)), m.Q(1)));
+        const int status = db.execDML(Sql(L"update VipMember set MemberName = '%s',%s where MemberCode = '%s';", m.Q(0),
+                                          m.Details(m_sysBLL.GetTimeNowLong(), m.RemarkOr(before.remark)), m.Q(1)));
         if (status == 0) doReSetScorebByMemberUpdate(db, m.Name(), m.Code(), before.name);
         return status;
     });
@@ -166,8 +166,8 @@ int CMemberBLL::UpdateMemberInfoCompayID(CppSQLite3DB& db, int companyID, CStrin
             Sql(L"update VipMember set MemberName = '%s',\t\tSearchCode = '%s',Contact = '%s',Mobile = '%s',\t\tFax "
                 L"= '%s',QQ = '%s',Email = '%s',Address = '%s',\t\tRemark = '%s' where CompanyID = %d;",
                 EscapeQuotes(name), EscapeQuotes(searchCode), EscapeQuotes(contact), EscapeQuotes(mobile),
-                EscapeQuotes(fax), EscapeQuotes(qq), EscapeQuotes(email), EscapeQuotes(address),
-                EscapeQuotes(remark), companyID));
+                EscapeQuotes(fax), EscapeQuotes(qq), EscapeQuotes(email), EscapeQuotes(address), EscapeQuotes(remark),
+                companyID));
         // A renamed customer is the same member: its points go along with the name.
         if (status == 0 && before.found && before.name != name) {
             db.execDML(Sql(L"update VipScores set MemberName = '%s' where MemberName = '%s';", EscapeQuotes(name),
@@ -220,7 +220,8 @@ int CMemberBLL::doCheckMemberByID(CppSQLite3DB& db, CString memberName, CString 
         const CString name = EscapeQuotes(memberName.Trim()), code = EscapeQuotes(memberCode.Trim());
         const CString id = EscapeQuotes(memberID.Trim());
         return TakenFlags(db, Sql(L"select COUNT(ID) from VipMember where MemberName = '%s' and ID != '%s';", name, id),
-                          code, Sql(L"select COUNT(ID) from VipMember where MemberCode = '%s' and ID != '%s';", code, id));
+                          code,
+                          Sql(L"select COUNT(ID) from VipMember where MemberCode = '%s' and ID != '%s';", code, id));
     });
 }
 

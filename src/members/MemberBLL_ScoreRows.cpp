@@ -35,8 +35,8 @@ int CMemberBLL::AddReSetScoreByName(CppSQLite3DB& db, CString memberName, CStrin
         if (!IsWholeNumber(points, true)) return -1;
 
         const CString now = m_sysBLL.GetTimeNowLong();
-        const int status = db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(code), HandDocument(L"TZ"), 2,
-                                          Sql(L"%d", WToI(points)), now, now, L""));
+        const int status = db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(code), HandDocument(L"TZ"),
+                                          2, Sql(L"%d", WToI(points)), now, now, L""));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -53,9 +53,9 @@ int CMemberBLL::InsertScoreExpend(CppSQLite3DB& db, CString memberName, CString 
         if (WToI(points) > WToI(total)) return 4;
 
         const CString now = m_sysBLL.GetTimeNowLong();
-        const int status = db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(memberCode),
-                                          HandDocument(L"DH"), 1, Sql(L"%d", WToI(points)), now, now,
-                                          EscapeQuotes(remark)));
+        const int status =
+            db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(memberCode), HandDocument(L"DH"), 1,
+                           Sql(L"%d", WToI(points)), now, now, EscapeQuotes(remark)));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -102,9 +102,10 @@ int CMemberBLL::UpdateScoreByConversion(CppSQLite3DB& db, CString memberName, CS
         const int conversion = GetLevelConversoin(db, levelName);
         std::vector<std::pair<int, CString>> earnings;
         {
-            CppSQLite3Query rows = db.execQuery(Sql(L"select ID,Money from VipScores where MemberName = '%s' and "
-                                                    L"ScoreStyle = 0;",
-                                                    EscapeQuotes(memberName)));
+            CppSQLite3Query rows =
+                db.execQuery(Sql(L"select ID,Money from VipScores where MemberName = '%s' and "
+                                 L"ScoreStyle = 0;",
+                                 EscapeQuotes(memberName)));
             for (; !rows.eof(); rows.nextRow()) {
                 CString money = rows.fieldValue(L"Money");
                 earnings.emplace_back(rows.getIntField(L"ID"), money.IsEmpty() ? CString(L"0.0") : money);
@@ -139,9 +140,10 @@ int CMemberBLL::GetMemberScore(CppSQLite3DB& db, CString memberName, int& points
 CppSQLite3Query CMemberBLL::GetScoreHistory(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
     return ListOrEmpty(L"GetScoreHistory(): 异常. ", [&] {
-        return db.execQuery(Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,Remark from VipScores where "
-                                L"MemberName = '%s' order by CreateDate desc;",
-                                EscapeQuotes(memberName)));
+        return db.execQuery(
+            Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,Remark from VipScores where "
+                L"MemberName = '%s' order by CreateDate desc;",
+                EscapeQuotes(memberName)));
     });
 }
 
@@ -157,8 +159,7 @@ int CMemberBLL::deleteScoreByDocment(CppSQLite3DB& db, CString document, CString
 int CMemberBLL::deleteScoreByName(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
     return CatchAllErrors(L"deleteScoreByName(): 异常. ", -1, [&] {
-        const int status =
-            db.execDML(Sql(L"delete from VipScores where MemberName = '%s';", EscapeQuotes(memberName)));
+        const int status = db.execDML(Sql(L"delete from VipScores where MemberName = '%s';", EscapeQuotes(memberName)));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -174,9 +175,10 @@ int CMemberBLL::doReSetScorebByMemberUpdate(CppSQLite3DB& db, CString newName, C
         if (newName != oldName) {
             // Spendings and adjustments belong to the member; earnings belong to the partner's
             // documents, so they are rebuilt from the documents of the new name.
-            status = db.execDML(Sql(L"update VipScores set MemberName = '%s',MemberCode = '%s' where MemberName = "
-                                    L"'%s' and ScoreStyle <> 0;",
-                                    name, code, old));
+            status =
+                db.execDML(Sql(L"update VipScores set MemberName = '%s',MemberCode = '%s' where MemberName = "
+                               L"'%s' and ScoreStyle <> 0;",
+                               name, code, old));
             if (status == 0)
                 status = db.execDML(Sql(L"delete from VipScores where ScoreStyle = 0 and MemberName = '%s';", old));
             if (status == 0) AddScoreByHistoryDoc(db, newName);
