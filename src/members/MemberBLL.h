@@ -22,6 +22,7 @@ public:
     // Status of the update; what doCheckMemberByID reports when another member holds the new
     // name or code; -1 when there is no such member. The points rows follow a new code; a new
     // name keeps spendings and adjustments and rebuilds earnings from the new name's documents.
+    // The old name is taken from the member on file (the argument is not needed).
     int UpdateMemberInfoByID(CppSQLite3DB& db, CString record, CString memberID, CString oldName);
     // The same keyed by the record's name / by its member code (which then stays as it is).
     int UpdateMemberInfoByName(CppSQLite3DB& db, CString record);
