@@ -44,6 +44,11 @@ public:
     int IsMemberInfoUsed(CppSQLite3DB& db, CString memberName, CString memberCode);
     // As IsMemberInfoUsed, counting only the other members.
     int doCheckMemberByID(CppSQLite3DB& db, CString memberName, CString memberCode, CString memberID);
+    // 1 when the customer of that name is a member: its code, level and the level's discount
+    // (a price factor; 1 when the level has no usable one) come back; 0 when not. Sale posting
+    // uses this for the discount and the points.
+    int IsVipMemberByCust(CppSQLite3DB& db, CString custName, CString& memberCode, CString& levelName,
+                          double& discount);
     // 0 and the customer's member name and code (both empty when it is no member).
     int GetMemberNameByCompanyID(CppSQLite3DB& db, int companyID, CString& memberName, CString& memberCode);
     // "" when there is no such member.
@@ -87,12 +92,20 @@ public:
     // ID, Level, LevelName, discount, Conversion of every level by ID.
     CppSQLite3Query GetLevelInfoAll(CppSQLite3DB& db, CString& error);
     CppSQLite3Query GetLevelIfoByID(CppSQLite3DB& db, int levelID);
+    // The level's price factor as text; "1" when the level has none.
+    CString GetLevelDiscount(CppSQLite3DB& db, CString levelName);
+    // Money per point of the level: 10 for an unknown level, 1 when its value is empty or 0.
+    int GetLevelConversoin(CppSQLite3DB& db, CString levelName);
     // 0 and the name and discount of the level number ("-1": the default level); an empty
     // name and "1" when there is no such level.
     int GetLevelnfoByLevel(CppSQLite3DB& db, CString& levelName, CString& discount, CString level);
 
     // --- Points rows ----------------------------------------------------------------------------
     // Every change of a member's points rows stores the new total on the member.
+    // Credits the member's points for money received under a document (replacing what the
+    // document earned before). Status of the insert (0 done); 2 not a member; 3 the document's
+    // old points could not be removed.
+    int AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString document, CString money);
     // Adds a hand adjustment (a whole number, below 0 to take points away). Status of the
     // insert; 2 not a member; -1 for points that are no whole number.
     int AddReSetScoreByName(CppSQLite3DB& db, CString memberName, CString points);
@@ -110,7 +123,13 @@ public:
     int GetMemberScore(CppSQLite3DB& db, CString memberName, int& points);
     // ScoreDocument, ScoreStyle, Money, Scores, CreateDate, Remark, newest first.
     CppSQLite3Query GetScoreHistory(CppSQLite3DB& db, CString memberName);
-    // Removes the document's rows. Status of the delete.
+    // Stores the total computed from the points rows on the member. Status.
+    int UpdateMemberScore(CppSQLite3DB& db, CString memberName);
+    // The total of the member's points rows (earned and adjusted less spent). 0.
+    int GetMemberSocreFromScore(CppSQLite3DB& db, CString memberName, CString& total);
+    // Remove the document's rows, whichever member they belong to, and store those members'
+    // new totals (and the named member's). Status of the delete.
+    int doCheckandDelDocMent(CppSQLite3DB& db, CString document);
     int deleteScoreByDocment(CppSQLite3DB& db, CString document, CString memberName);
     int deleteScoreByName(CppSQLite3DB& db, CString memberName);
     // Points rows after a member's name or code changed. Status.

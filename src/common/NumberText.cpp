@@ -1,0 +1,55 @@
+#include "common/NumberText.h"
+
+#include <climits>
+#include <cwctype>
+
+#include "common/AmountText.h"
+
+namespace shopbiz {
+
+int WToI(const CString& text) {
+    const wchar_t* p = text;
+    while (std::iswspace(*p)) ++p;
+    bool negative = *p == L'-';
+    if (*p == L'-' || *p == L'+') ++p;
+    long long value = 0;
+    for (; *p >= L'0' && *p <= L'9'; ++p) {
+        value = value * 10 + (*p - L'0');
+        if (value > static_cast<long long>(INT_MAX) + 1) break;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+CString NumberText(const CString& text) {
+    if (IsPlainNumber(text)) {
+        CString trimmed = text;
+        return trimmed.Trim();
+    }
+    CString s;
+    s.Format(L"%.08lf", ParseAmount(text));
+    return s;
+}
+
+bool ParseIntText(const CString& text, int& value) {
+    CString t = text;
+    t.Trim();
+    int i = 0;
+    const bool negative = t[0] == L'-';
+    if (t[0] == L'-' || t[0] == L'+') ++i;
+    if (i == t.GetLength()) return false;
+    long long v = 0;
+    for (; i < t.GetLength(); ++i) {
+        if (t[i] < L'0' || t[i] > L'9') return false;
+        v = v * 10 + (t[i] - L'0');
+        if (v > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (negative) v = -v;
+    if (v > INT_MAX || v < INT_MIN) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+}  // namespace shopbiz
