@@ -113,6 +113,8 @@ TEST_F(CustomerPrices, UnknownProductIsAddedUnknownCustomerRefused) {
     const int products = Int(L"SELECT COUNT(*) FROM Products");
     EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"无此客户", L"醋", L"瓶", L"3", error, false), -1);
     EXPECT_EQ(error, L"[无此客户]客户不存在！");
+    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L" ", L"瓶", L"3", error, false), -1);
+    EXPECT_EQ(error, L"[ ]货品不存在！");
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Products"), products);
     EXPECT_EQ(PriceCount(), 1);
 }

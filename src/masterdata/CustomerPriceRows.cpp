@@ -1,7 +1,7 @@
 #include "masterdata/CustomerPriceRows.h"
 
+#include "common/AmountText.h"
 #include "frame/SqlEscape.h"
-#include "frame/TextNumber.h"
 
 namespace shopbiz::prices {
 
@@ -29,7 +29,7 @@ bool FindProductByName(CppSQLite3DB& db, const CString& name, PricedProduct& pro
 }
 
 CString PriceLiteral(const CString& price) {
-    if (IsNumberText(price)) return price;
+    if (IsPlainNumber(price)) return price;
     return L"'" + EscapeQuotes(price) + L"'";
 }
 

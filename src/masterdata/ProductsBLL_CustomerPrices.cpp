@@ -1,8 +1,8 @@
 // CProductsBLL: writing one customer's price, one price for every customer, deleting a price.
 #include <vector>
 
+#include "common/AmountText.h"
 #include "frame/SqlEscape.h"
-#include "frame/TextNumber.h"
 #include "masterdata/CustomerBLL.h"
 #include "masterdata/CustomerPriceRows.h"
 #include "masterdata/ProductsBLL.h"
@@ -25,7 +25,7 @@ int InsertNewPrice(CppSQLite3DB& db, const PricedProduct& product, const PricedC
 // the last statement built, for the error report.
 int WriteCompPrice(CppSQLite3DB& db, int compPriceID, const CString& companyName, const CString& productName,
                    const CString& unitName, const CString& price, CString& error, bool allowZero, CString& sql) {
-    if (TextToDouble(price) < 1e-08 && !allowZero) return 0;
+    if (ParseAmount(price) < 1e-08 && !allowZero) return 0;
 
     if (compPriceID > 0) {
         db.execDML(sql = Sql(L" UPDATE CompPrice SET Price=%s, LastUpdateDate='%s'  WHERE CompPriceID=%d And  "
