@@ -604,6 +604,8 @@ CREATE TABLE VipScores (
     EffectDate      TEXT NOT NULL DEFAULT '',
     Remark          TEXT NOT NULL DEFAULT ''
 );
+-- Every income posting with a bill code first removes what its document earned before.
+CREATE INDEX IX_VipScores_Document ON VipScores(ScoreDocument);
 
 -- ======================================================================================
 -- Printing

@@ -1,32 +1,15 @@
 // CSysBLL: dates, times and texts. Dates travel as text; these turn them into the host's
 // date objects and back, following the desktop runtime's parsing rules (including their
 // quirks, which stored data and callers rely on).
-#include <climits>
-#include <cwctype>
 
+#include "common/NumberText.h"
 #include "common/SysBLLEx.h"
 #include "frame/SysBLL.h"
 #include "platform/ProgramDirectory.h"
 
 namespace {
 
-// The runtime's _wtoi: leading blanks, an optional sign, then digits up to the first
-// non-digit; values beyond int are held at INT_MAX / INT_MIN.
-int WToI(const CString& text) {
-    const wchar_t* p = text;
-    while (std::iswspace(*p)) ++p;
-    bool negative = *p == L'-';
-    if (*p == L'-' || *p == L'+') ++p;
-    long long value = 0;
-    for (; *p >= L'0' && *p <= L'9'; ++p) {
-        value = value * 10 + (*p - L'0');
-        if (value > static_cast<long long>(INT_MAX) + 1) break;
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
+using shopbiz::WToI;
 
 struct DateFields {
     int year, month, day;

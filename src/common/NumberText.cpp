@@ -1,0 +1,24 @@
+#include "common/NumberText.h"
+
+#include <climits>
+#include <cwctype>
+
+namespace shopbiz {
+
+int WToI(const CString& text) {
+    const wchar_t* p = text;
+    while (std::iswspace(*p)) ++p;
+    bool negative = *p == L'-';
+    if (*p == L'-' || *p == L'+') ++p;
+    long long value = 0;
+    for (; *p >= L'0' && *p <= L'9'; ++p) {
+        value = value * 10 + (*p - L'0');
+        if (value > static_cast<long long>(INT_MAX) + 1) break;
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+}  // namespace shopbiz

@@ -1,0 +1,75 @@
+// CMemberBLL: points earned from money, and the member's total.
+#include <climits>
+
+#include "common/NumberText.h"
+#include "frame/ServiceFrame.h"
+#include "frame/SqlEscape.h"
+#include "members/MemberBLL.h"
+
+using namespace shopbiz;
+
+namespace {
+
+// Whole points of the money at the rate: the money's leading whole number divided by the
+// conversion, the remainder dropped (128.50 at 10 gives 12).
+int PointsFor(const CString& money, int conversion) {
+    const long long points = static_cast<long long>(WToI(money)) / (conversion == 0 ? 1 : conversion);
+    return static_cast<int>(points > INT_MAX ? INT_MAX : points);
+}
+
+}  // namespace
+
+int CMemberBLL::AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString document, CString money) {
+    ServiceLock lock;
+    return CatchAllErrors(L"AddMoneytoSocre(): 异常. ", -1, [&] {
+        CString memberCode, levelName;
+        double discount = 1.0;
+        if (IsVipMemberByCust(db, memberName, memberCode, levelName, discount) != 1) return 2;
+        // Posting a changed document again replaces what it earned.
+        if (doCheckandDelDocMent(db, document) != 0) return 3;
+        const int points = PointsFor(money, GetLevelConversoin(db, levelName));
+
+        ServiceLock again;
+        const CString now = m_sysBLL.GetTimeNowLong();
+        const CString sql =
+            Sql(L"insert into VipScores(MemberName,MemberCode,ScoreDocument,ScoreStyle,Money,Scores,CreateDate,"
+                L"EffectDate) values('%s','%s','%s',%d,'%s',%d,'%s','%s') ",
+                EscapeQuotes(memberName), EscapeQuotes(memberCode), EscapeQuotes(document), 0, EscapeQuotes(money),
+                points, now, now);
+        LogLine(sql);
+        const int status = db.execDML(sql);
+        if (status == 0) UpdateMemberScore(db, memberName);
+        return status;
+    });
+}
+
+int CMemberBLL::UpdateMemberScore(CppSQLite3DB& db, CString memberName) {
+    ServiceLock lock;
+    return CatchAllErrors(L"UpdateMemberScore(): 异常. ", -1, [&] {
+        CString total;
+        if (GetMemberSocreFromScore(db, memberName, total) <= -1) return -1;
+        return db.execDML(Sql(L"update VipMember set VipCore = '%s',LastUpdateDate = '%s' where MemberName = '%s';",
+                              EscapeQuotes(total), m_sysBLL.GetTimeNowLong(), EscapeQuotes(memberName)));
+    });
+}
+
+int CMemberBLL::GetMemberSocreFromScore(CppSQLite3DB& db, CString memberName, CString& total) {
+    ServiceLock lock;
+    return CatchAllErrors(L"GetMemberSocreFromScore(): 异常. ", -1, [&] {
+        const CString name = EscapeQuotes(memberName);
+        CppSQLite3Query sum = db.execQuery(
+            Sql(L"select sum(a.score) - sum(b.fscore) as core from (select ifnull(sum(scores),0) as score from  "
+                L"vipscores where Scorestyle <> '1' and MemberName = '%s')  as a, (select ifnull(sum(scores),0) as "
+                L"fscore from  vipscores where Scorestyle = '1' and MemberName = '%s')  as b;",
+                name, name));
+        total = sum.eof() ? CString(L"0") : sum.fieldValue(L"core");
+        return 0;
+    });
+}
+
+int CMemberBLL::doCheckandDelDocMent(CppSQLite3DB& db, CString document) {
+    ServiceLock lock;
+    return CatchAllErrors(L"doCheckandDelDocMent(): 异常. ", -1, [&] {
+        return db.execDML(Sql(L"delete from VipScores where ScoreDocument = '%s';", EscapeQuotes(document)));
+    });
+}
