@@ -32,6 +32,8 @@ CREATE TABLE OperateData (
     CValue          TEXT NOT NULL DEFAULT '',
     OType           TEXT NOT NULL DEFAULT ''        -- A added, U updated, D deleted
 );
+-- Every journalled write first looks for the row's entry.
+CREATE INDEX IX_OperateData_Row ON OperateData(TName, CName, CValue);
 
 -- How often each host function was used per month (yyyy/mm) or day (yyyy/mm/dd).
 CREATE TABLE OperateInfo (
@@ -86,6 +88,9 @@ CREATE TABLE Products (
 );
 CREATE INDEX IX_Products_Name ON Products(ProductName);
 CREATE INDEX IX_Products_Code ON Products(ProductCode);
+-- Product lists and pages come in this order (the shop's own products first): a deep page
+-- walks the index instead of sorting the whole catalogue.
+CREATE INDEX IX_Products_List ON Products(IsLocal DESC, SearchCode);
 
 -- Stock of a product per warehouse, with its warning limits (equal limits: no warning).
 -- The IDs and the numbers other than CurStock are kept as the text the services write.
@@ -136,6 +141,7 @@ CREATE TABLE CompPrice (
     SearchCode      TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_CompPrice_CustProdUnit ON CompPrice(CompanyName, ProductName, UnitName);
+CREATE INDEX IX_CompPrice_Product ON CompPrice(ProductID);
 
 -- Change records for the host's cached product lists ("SearchCode|ProductName|TypeName").
 -- Flag: 1 added or enabled, 2 updated, 3 local product deleted, 5 online product removed.
@@ -328,6 +334,8 @@ CREATE TABLE SaleBillItems (
     LastUpdateDate  TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_SaleBillItems_Bill ON SaleBillItems(SaleID);
+-- A product's lines: whether it may be deleted, and renames carried into them.
+CREATE INDEX IX_SaleBillItems_Product ON SaleBillItems(ProductID);
 
 -- Purchase bills: the columns of SaleBills without the sale order link.
 -- BillType: 0 virtual bill (a supplier's opening payable), 1 purchase, 2 return.
@@ -385,6 +393,7 @@ CREATE TABLE PurBillItems (
     LastUpdateDate  TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_PurBillItems_Bill ON PurBillItems(PurID);
+CREATE INDEX IX_PurBillItems_Product ON PurBillItems(ProductID);
 
 -- Sale orders: no discount or owed amount; BillState 1 once every line is delivered.
 -- BillType is the front end's text code.
@@ -442,6 +451,7 @@ CREATE TABLE SaleOrderBillItems (
     LastUpdateDate  TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_SaleOrderBillItems_Bill ON SaleOrderBillItems(SaleOrderID);
+CREATE INDEX IX_SaleOrderBillItems_Product ON SaleOrderBillItems(ProductID);
 
 -- ======================================================================================
 -- Stock
@@ -630,6 +640,21 @@ CREATE TABLE SysPrintTestData (
     BillType        TEXT NOT NULL DEFAULT '',
     KeyWordType     TEXT NOT NULL DEFAULT 'varchar'
 );
+
+-- ======================================================================================
+-- Online shop
+-- ======================================================================================
+
+-- Marketplace item (sku_id empty: the whole item) -> local product. prodid is the
+-- ProductID as text; pictureIsdownload 1 once the item's picture is in the product's
+-- pictures.
+CREATE TABLE net_tbprodvyr (
+    num_iid             TEXT NOT NULL DEFAULT '',
+    sku_id              TEXT NOT NULL DEFAULT '',
+    prodid              TEXT NOT NULL DEFAULT '',
+    pictureIsdownload   INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX IX_net_tbprodvyr_Item ON net_tbprodvyr(num_iid, sku_id);
 
 -- ======================================================================================
 -- System administration

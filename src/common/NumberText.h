@@ -1,5 +1,6 @@
 #pragma once
-// Whole numbers read from text the way the desktop runtime reads them (amounts: AmountText.h).
+// Numbers read from text the way the desktop runtime reads them (amounts: AmountText.h), and
+// numbers typed as text that go into SQL.
 
 #include "platform/CString.h"
 
@@ -8,5 +9,13 @@ namespace shopbiz {
 // _wtoi: leading blanks, an optional sign, then digits up to the first non-digit; anything
 // else gives 0 ("128.50" gives 128). Values beyond int are held at INT_MAX / INT_MIN.
 int WToI(const CString& text);
+
+// The text itself (trimmed) when it is a plain number, else "%.08lf" of the number it starts
+// with (0 when none): for numbers stored as text that must stay numbers.
+CString NumberText(const CString& text);
+
+// True when the whole text (blanks around it aside) is a whole number that fits an int;
+// `value` receives it. IDs put unquoted into SQL must pass this.
+bool ParseIntText(const CString& text, int& value);
 
 }  // namespace shopbiz

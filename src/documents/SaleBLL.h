@@ -18,4 +18,8 @@ public:
     // --- Renames ---
     // A partner's new name and code into its stored bills; statement status, -1 on error.
     int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
+
+    // --- Bill queries ---
+    // Number of lines that use the product; -1 after a database error (error text and log).
+    int QueryBillByProductID(CppSQLite3DB& db, int ProductID, CString& error);
 };

@@ -7,6 +7,128 @@ class CProductsBLL {
     SHOPBIZ_STATELESS_SERVICE(CProductsBLL)
 
 public:
+    // --- Adding and editing products ------------------------------------------------------
+    // Every method takes the library lock; database errors pass to the caller unless noted.
+    // Texts are made safe (GetSafeString) before they are stored.
+
+    // Adds a product, or finds it: a name that exists as an online product is taken over
+    // as a local one; a disabled product of this name and code is enabled again; any other
+    // existing name sets `exists` and writes nothing. Returns the product's rows by name and
+    // code, or the enabled local products of its type when `returnTypeList` is set.
+    CppSQLite3Query AddProducts(CppSQLite3DB& db, CString ProductName, CString ProductCode, CString TypeName,
+                                CString UnitName, CString InitStock, CString InPrice, CString Price,
+                                CString WholesalePrice, CString SecUnitName, CString Coefficient, bool returnTypeList,
+                                CString Remark, bool& exists);
+    // The same with the default type, no opening stock and `Price` as sale and wholesale price.
+    CppSQLite3Query AddProducts(CppSQLite3DB& db, CString ProductName, CString ProductCode, CString UnitName,
+                                CString Price);
+    // 1 updated; 2 another local product has this name and code; 0 when the product does
+    // not exist or the new name is empty (nothing written). The given current stock moves
+    // the opening stock by the same difference.
+    int UpdateProducts(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode, CString TypeName,
+                       CString UnitName, CString CurStock, CString InPrice, CString Price, CString WholesalePrice,
+                       CString Remark, CString SecUnitName, CString Coefficient);
+    // Removes the product with its warehouse rows and pictures (and, for a local product,
+    // its ledger and customer prices); 1. Callers check IsDeletable first.
+    int DeleteProducts(CppSQLite3DB& db, int ProductID);
+    // True when no sale bill, purchase bill or sale order line uses the product.
+    bool IsDeletable(CppSQLite3DB& db, int ProductID);
+    // True when the ledger holds more than the product's opening row.
+    bool IsHasBill(CppSQLite3DB& db, int ProductID);
+    // 1 disabled; 0 when missing or already disabled.
+    int DisableProduct(CppSQLite3DB& db, int ProductID);
+    int EnableProduct(CppSQLite3DB& db, int ProductID);
+    // Moves the product (and its bill lines and ledger rows) to another type; 1, or 0 when
+    // an ID is not a whole number (nothing written).
+    int ChangProdType(CppSQLite3DB& db, CString TypeID, CString TypeName, CString ProductID);
+    // Learns prices from a bill (kind 1 sale, 2 purchase): a sale fills a retail or
+    // wholesale price that is still 0, a purchase always sets the purchase price. 0 when
+    // the price is empty or not above 0, else 1.
+    int UpdateProductPrice(CppSQLite3DB& db, int ProductID, int CompanyID, int billKind, CString price);
+
+    // --- Stock counters and warehouse stock ------------------------------------------------
+    // Current stock + quantity; a first purchase price also prices the opening ledger row.
+    // 1, or -1 after a database error (logged).
+    int AddProductsStock(CppSQLite3DB& db, int ProductID, CString quantity, CString price);
+    // Current stock - quantity; 1. The price is not used.
+    int DecProductsStock(CppSQLite3DB& db, int ProductID, CString quantity, CString price);
+    // Warehouse stock - quantity; 1.
+    int DecStockProductsFromBill(CppSQLite3DB& db, int ProductID, CString quantity);
+    // Warehouse stock after a bill line: goods out pass a positive quantity, goods in a
+    // negative one.
+    bool AddStockProductsFromBill(CppSQLite3DB& db, CString ProductName, CString WarehouseName, CString UnitName,
+                                  CString InitStock, CString quantity);
+    // Writes the product's row in the default warehouse; false after a database error or
+    // when no product has the name.
+    bool AddStockProducts(CppSQLite3DB& db, CString ProductName, CString WarehouseName, CString UnitName,
+                          CString InitStock, CString CurStock, CString HighLimit, CString LowLimit);
+    // CurStock as "%.08lf" text (0 for a missing product).
+    CString GetCurStockByID(CppSQLite3DB& db, int ProductID);
+    CppSQLite3Query GetStockProducts(CppSQLite3DB& db, int ProductID);
+    CppSQLite3Query GetWarehouseInfo(CppSQLite3DB& db, int warehouseType);
+
+    // --- Codes, units and existence checks -------------------------------------------------
+    // The code after the newest product's code ("" when it does not end in digits).
+    CString GetNewProductCode(CppSQLite3DB& db);
+    CString GetProductCode(CppSQLite3DB& db, int ProductID);
+    CString GetProdNameByCode(CppSQLite3DB& db, CString ProductCode);
+    // True when the product has a base unit and a second unit.
+    bool GetMultUnit(CppSQLite3DB& db, int ProductID);
+    // Base units per second unit; 1.0 when unknown or 0.
+    double GetCoffByName(CppSQLite3DB& db, CString ProductName, CString SecUnitName);
+    // Another local product has this name and code.
+    bool IsExists(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode);
+    // Any product, local or online, has this name.
+    bool IsExists(CppSQLite3DB& db, CString ProductName);
+    bool IsExistsByCode(CppSQLite3DB& db, CString ProductCode);
+    // An online product has this name; the second text is not used.
+    bool IsExistsNet(CppSQLite3DB& db, CString ProductName, CString unused);
+    bool IsExistsNameOrCode(CppSQLite3DB& db, CString ProductName, CString ProductCode);
+    bool IsExistsCode(CppSQLite3DB& db, CString ProductCode);
+    // True when the code is empty, or the code and the name find the same product (or none).
+    bool CheckProdCodeAndName(CppSQLite3DB& db, CString ProductCode, CString ProductName);
+
+    // --- Product queries -------------------------------------------------------------------
+    // Keys match name, code or search code anywhere in the text.
+    CppSQLite3Query GetProductByInfo(CppSQLite3DB& db, CString key, int includeDisabled);
+    // One page of the product list; the page number is held to 1..page count.
+    CppSQLite3Query GetProductByPage(CppSQLite3DB& db, CString key, long& pageSize, long& totalRows, long& page,
+                                     long& pageCount, bool localOnly, bool includeDisabled);
+    // At most 50 products for a picker; an error is logged and gives an empty result.
+    CppSQLite3Query GetProductByPop(CppSQLite3DB& db, CString key, CString unused1, CString unused2, bool localOnly);
+    // At most 50 products of a type ("-1" or "全部类别": all local or all online ones).
+    CppSQLite3Query GetProductForPop(CppSQLite3DB& db, CString key, bool local, CString TypeName);
+    // Appends the names of all local products; an error is logged.
+    void GetProductBySch(CppSQLite3DB& db, CString unused, CStringArray& names);
+    CppSQLite3Query GetProductByNameCode(CppSQLite3DB& db, CString ProductName, CString ProductCode);
+    CppSQLite3Query GetProductByNameOrCode(CppSQLite3DB& db, CString ProductName, CString ProductCode);
+    // An error is logged and gives an empty result.
+    CppSQLite3Query GetProductByName(CppSQLite3DB& db, CString ProductName);
+    CppSQLite3Query GetProductByCode(CppSQLite3DB& db, CString ProductCode);
+    // An error gives an empty result.
+    CppSQLite3Query GetProductsByID(CppSQLite3DB& db, int ProductID);
+    CppSQLite3Query GetProductsByType(CppSQLite3DB& db, CString TypeName, bool includeDisabled);
+    // Enabled local products of the type and its sub-types ("全部类别": all); optionally
+    // only those with stock, and with their warehouse limits.
+    CppSQLite3Query GetProductsByTypeID(CppSQLite3DB& db, CString TypeName, CString key, bool withStockOnly,
+                                        long& rowCount, int withLimits, int showInPrice);
+    CppSQLite3Query GetProductsID(CppSQLite3DB& db, CString TypeName, CString key);
+    // An error gives an empty result.
+    CppSQLite3Query GetAllProductsID(CppSQLite3DB& db);
+    void GetMaxMinProductID(CppSQLite3DB& db, int& maxID, int& minID, CString TypeName, CString key);
+
+    // --- Pictures ----------------------------------------------------------------------------
+    // Clears the product's small picture and removes its large one; 1, or 0 after a
+    // database error (logged).
+    int DeleteProductPicture(CppSQLite3DB& db, CString ProductName);
+
+private:
+    // The row update behind UpdateProducts; 1.
+    int CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode, CString TypeName,
+                     CString UnitName, CString CurStock, CString InPrice, CString Price, CString WholesalePrice,
+                     CString Remark, CString SecUnitName, CString Coefficient);
+
+public:
     // --- Customer prices ---
     // The price one customer pays for one product in one unit (CompPrice): at most one row
     // per customer, product and unit, found by name. The price a bill offers is the

@@ -1,0 +1,23 @@
+// Numbers typed as text that go into SQL.
+#include <gtest/gtest.h>
+
+#include "common/NumberText.h"
+
+using namespace shopbiz;
+
+TEST(NumberText, NumbersStayAndOtherTextsBecomeOne) {
+    EXPECT_EQ(NumberText(L" 4.25 "), L"4.25");
+    EXPECT_EQ(NumberText(L"abc"), L"0.00000000");
+    EXPECT_EQ(NumberText(L"7kg"), L"7.00000000");
+    EXPECT_EQ(NumberText(L""), L"0.00000000");
+}
+
+TEST(NumberText, WholeNumbersOnly) {
+    int v = -1;
+    EXPECT_TRUE(ParseIntText(L" 42 ", v));
+    EXPECT_EQ(v, 42);
+    EXPECT_TRUE(ParseIntText(L"-7", v));
+    EXPECT_EQ(v, -7);
+    for (const wchar_t* bad : {L"", L"-", L"1 or 1=1", L"4.0", L"99999999999", L"x"})
+        EXPECT_FALSE(ParseIntText(bad, v)) << CString(bad);
+}
