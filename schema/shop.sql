@@ -133,7 +133,8 @@ CREATE TABLE CompPrice (
     TypeName        TEXT NOT NULL DEFAULT '',
     UnitID          INTEGER NOT NULL DEFAULT 0,        -- the product's UnitID or SecUnitID
     UnitName        TEXT NOT NULL DEFAULT '',
-    Price           REAL NOT NULL DEFAULT 0,
+    Price           REAL NOT NULL DEFAULT 0            -- a price that is not a number fails the write
+                    CONSTRAINT CompPrice_Price_IsNumber CHECK (typeof(Price) IN ('integer', 'real')),
     LastUpdateDate  TEXT NOT NULL DEFAULT '',
     CompSearchCode  TEXT NOT NULL DEFAULT '',
     ProdSearchCode  TEXT NOT NULL DEFAULT '',
