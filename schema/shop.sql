@@ -134,7 +134,8 @@ CREATE TABLE CompPrice (
     TypeName        TEXT NOT NULL DEFAULT '',
     UnitID          INTEGER NOT NULL DEFAULT 0,        -- the product's UnitID or SecUnitID
     UnitName        TEXT NOT NULL DEFAULT '',
-    Price           REAL NOT NULL DEFAULT 0,
+    Price           REAL NOT NULL DEFAULT 0            -- a price that is not a number fails the write
+                    CONSTRAINT CompPrice_Price_IsNumber CHECK (typeof(Price) IN ('integer', 'real')),
     LastUpdateDate  TEXT NOT NULL DEFAULT '',
     CompSearchCode  TEXT NOT NULL DEFAULT '',
     ProdSearchCode  TEXT NOT NULL DEFAULT '',
@@ -587,6 +588,9 @@ CREATE TABLE VipMember (
     Remark          TEXT NOT NULL DEFAULT '',
     VipLevel        INTEGER NOT NULL DEFAULT 0
 );
+-- Sale posting finds the member by name; the customer edit by the customer.
+CREATE INDEX IX_VipMember_Name ON VipMember(MemberName);
+CREATE INDEX IX_VipMember_Company ON VipMember(CompanyID);
 
 -- Member levels; the first by ID is the default level. discount is the price factor and
 -- Conversion the money per point, both as text.
@@ -614,8 +618,10 @@ CREATE TABLE VipScores (
     EffectDate      TEXT NOT NULL DEFAULT '',
     Remark          TEXT NOT NULL DEFAULT ''
 );
--- Every income posting with a bill code first removes what its document earned before.
+-- Every posting with a bill code first clears its document's earlier points; totals sum a
+-- member's rows.
 CREATE INDEX IX_VipScores_Document ON VipScores(ScoreDocument);
+CREATE INDEX IX_VipScores_Member ON VipScores(MemberName);
 
 -- ======================================================================================
 -- Printing

@@ -1,11 +1,12 @@
 // CMemberBLL: a member's level, its discount and its points rate.
-#include "common/AmountText.h"
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
+#include "members/MemberRows.h"
 
 using namespace shopbiz;
+using namespace shopbiz::members;
 
 namespace {
 
@@ -25,7 +26,7 @@ int CMemberBLL::IsVipMemberByCust(CppSQLite3DB& db, CString custName, CString& m
             memberCode = member.getStringField(L"MemberCode");
             levelName = member.getStringField(L"LevelName");
         }
-        discount = ParseAmount(GetLevelDiscount(db, levelName));
+        discount = PriceFactor(GetLevelDiscount(db, levelName));
         return 1;
     });
 }

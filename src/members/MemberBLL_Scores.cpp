@@ -1,41 +1,27 @@
 // CMemberBLL: points earned from money, and the member's total.
-#include <climits>
-
-#include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
 #include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
+#include "members/MemberRows.h"
 
 using namespace shopbiz;
-
-namespace {
-
-// Whole points of the money at the rate: the money's leading whole number divided by the
-// conversion, the remainder dropped (128.50 at 10 gives 12).
-int PointsFor(const CString& money, int conversion) {
-    const long long points = static_cast<long long>(WToI(money)) / (conversion == 0 ? 1 : conversion);
-    return static_cast<int>(points > INT_MAX ? INT_MAX : points);
-}
-
-}  // namespace
+using namespace shopbiz::members;
 
 int CMemberBLL::AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString document, CString money) {
     ServiceLock lock;
     return CatchAllErrors(L"AddMoneytoSocre(): 异常. ", -1, [&] {
         CString memberCode, levelName;
         double discount = 1.0;
-        if (IsVipMemberByCust(db, memberName, memberCode, levelName, discount) != 1) return 2;
+        const int member = IsVipMemberByCust(db, memberName, memberCode, levelName, discount);
+        if (member != 1) return member < 0 ? -1 : 2;
         // Posting a changed document again replaces what it earned.
         if (doCheckandDelDocMent(db, document) != 0) return 3;
         const int points = PointsFor(money, GetLevelConversoin(db, levelName));
 
         ServiceLock again;
         const CString now = m_sysBLL.GetTimeNowLong();
-        const CString sql =
-            Sql(L"insert into VipScores(MemberName,MemberCode,ScoreDocument,ScoreStyle,Money,Scores,CreateDate,"
-                L"EffectDate) values('%s','%s','%s',%d,'%s',%d,'%s','%s') ",
-                EscapeQuotes(memberName), EscapeQuotes(memberCode), EscapeQuotes(document), 0, EscapeQuotes(money),
-                points, now, now);
+        const CString sql = Sql(kEarningRow, EscapeQuotes(memberName), EscapeQuotes(memberCode), EscapeQuotes(document),
+                                0, EscapeQuotes(money), points, now, now);
         LogLine(sql);
         const int status = db.execDML(sql);
         if (status == 0) UpdateMemberScore(db, memberName);
@@ -69,7 +55,6 @@ int CMemberBLL::GetMemberSocreFromScore(CppSQLite3DB& db, CString memberName, CS
 
 int CMemberBLL::doCheckandDelDocMent(CppSQLite3DB& db, CString document) {
     ServiceLock lock;
-    return CatchAllErrors(L"doCheckandDelDocMent(): 异常. ", -1, [&] {
-        return db.execDML(Sql(L"delete from VipScores where ScoreDocument = '%s';", EscapeQuotes(document)));
-    });
+    return CatchAllErrors(L"doCheckandDelDocMent(): 异常. ", -1,
+                          [&] { return DeleteDocumentRows(db, *this, document); });
 }

@@ -1,0 +1,174 @@
+// CProductsBLL: customer prices from a grid, one customer with many products or one product
+// with many customers. A batch writes all its rows or none.
+#include <algorithm>
+
+#include "frame/SqlEscape.h"
+#include "masterdata/CustomerBLL.h"
+#include "masterdata/CustomerPriceRows.h"
+#include "masterdata/ProductsBLL.h"
+
+using namespace shopbiz;
+using namespace shopbiz::prices;
+
+namespace {
+
+// The two grids look for an existing row with slightly different statements.
+struct BatchStatements {
+    const wchar_t* count;
+    const wchar_t* update;
+};
+const BatchStatements kByCustomer = {
+    L"select count(*) from CompPrice where CompanyName='%s' and ProductName ='%s'  And UnitName='%s'",
+    L"\t\t\t\tupdate CompPrice set Price = '%s' where CompanyName='%s' and ProductName ='%s' And UnitName='%s' "};
+const BatchStatements kByProduct = {
+    L"select count(*) from CompPrice where CompanyName='%s' and ProductName ='%s' and UnitName='%s'",
+    L"update CompPrice set Price = '%s' where CompanyName='%s' and ProductName ='%s' and UnitName='%s' "};
+
+// Columns each grid reads: up to the price (5 of the per-customer grid, 2 of the per-product one).
+const size_t kByCustomerColumns = 6, kByProductColumns = 3;
+
+// A grid must hold every row and column the batch reads before anything is written.
+bool GridIsComplete(const CProductsBLL::PriceGridRows& rows, int rowCount, size_t columns, CString& error,
+                    int& failedRow) {
+    const int held = static_cast<int>(rows.size());
+    if (rowCount > held) {
+        failedRow = held;
+        error = Sql(L"新增客户价失败，表格只有%d行，不足%d行！", held, rowCount);
+        return false;
+    }
+    for (int i = 0; i < rowCount; ++i) {
+        if (rows[i].size() < columns) {
+            failedRow = i;
+            error = Sql(L"新增客户价失败，第%d行只有%d列！", i + 1, static_cast<int>(rows[i].size()));
+            return false;
+        }
+    }
+    return true;
+}
+
+// ID of the customer's row for the product that the change journal names: the newest one
+// after an insert, the first one after an update.
+int PriceRowID(CppSQLite3DB& db, const wchar_t* statement, const CString& company, const CString& product,
+               bool newest) {
+    int id = 0;
+    CppSQLite3Query rows = db.execQuery(Sql(statement, company, product));
+    for (; !rows.eof(); rows.nextRow()) {
+        id = std::max(id, rows.getIntField(L"CompPriceID"));
+        if (!newest) break;
+    }
+    return id;
+}
+
+// One row of a batch: updates the price of the customer's row for the product and unit, or
+// adds the row; journals it. The statement status of the write.
+int WriteBatchPrice(CppSQLite3DB& db, const BatchStatements& statements, const PricedCustomer& customer,
+                    const PricedProduct& product, const CString& unit, const CString& price) {
+    const CString c = EscapeQuotes(customer.name), p = EscapeQuotes(product.name), u = EscapeQuotes(unit);
+    if (db.execScalar(Sql(statements.count, c, p, u)) >= 1) {
+        const int status = db.execDML(Sql(statements.update, EscapeQuotes(price), c, p, u));
+        JournalPrice(db,
+                     PriceRowID(db, L"SELECT CompPriceID FROM CompPrice where CompanyName='%s' and ProductName ='%s'",
+                                c, p, false),
+                     L"U");
+        return status;
+    }
+    const int status = db.execDML(InsertPriceSql(product, customer, unit, price));
+    JournalPrice(db,
+                 PriceRowID(db, L"SELECT CompPriceID FROM  CompPrice where CompanyName='%s' and ProductName ='%s'", c,
+                            p, true),
+                 L"A");
+    return status;
+}
+
+// The report of a database error inside a batch; the transaction is already rolled back.
+int BatchFailed(const CppSQLite3Exception& e, const wchar_t* method, int row, int rowCount, CString& error,
+                int& failedRow) {
+    error = Sql(L"新增客户价失败，%s", e.errorMessage());
+    LogLine(method + error);
+    failedRow = row >= 0 && row < rowCount ? row : -1;
+    return -1;
+}
+
+}  // namespace
+
+int CProductsBLL::InsertCustPriceByCust(CppSQLite3DB& db, const PriceGridRows& rows, int rowCount,
+                                        CString CompanyName, CString& error, int& failedRow) {
+    ServiceLock lock;
+    failedRow = -1;
+    if (!GridIsComplete(rows, rowCount, kByCustomerColumns, error, failedRow)) return -1;
+    int row = -1;
+    try {
+        CppSQLite3Query company = db.execQuery(
+            Sql(L"select CompanyID,CompanyCode,SearchCode from Companies where CompanyName ='%s'",
+                EscapeQuotes(CompanyName)));
+        if (company.eof()) {
+            error = Sql(L"[%s]客户不存在！", CompanyName);
+            return -1;
+        }
+        PricedCustomer customer;
+        customer.id = company.getIntField(L"CompanyID");
+        customer.code = company.getStringField(L"CompanyCode");
+        customer.name = CompanyName;
+        customer.searchCode = company.getStringField(L"SearchCode");
+        company.finalize();
+
+        PriceTransaction batch(db);
+        int status = 0;
+        for (row = 0; row < rowCount; ++row) {
+            const std::vector<CString>& cells = rows[row];
+            CppSQLite3Query match = GetProductByNameOrCode(db, cells[1], cells[0]);
+            if (match.eof()) {
+                error = Sql(L"[%s]货品不存在！", cells[1]);
+                failedRow = row;
+                return -1;
+            }
+            const PricedProduct product = ProductOf(match);
+            match.finalize();
+            status = WriteBatchPrice(db, kByCustomer, customer, product, cells[2], cells[5]);
+        }
+        batch.Commit();
+        return status;
+    } catch (CppSQLite3Exception& e) {
+        return BatchFailed(e, L"InsertCustPriceByCust", row, rowCount, error, failedRow);
+    }
+}
+
+int CProductsBLL::InsertCustPriceByProd(CppSQLite3DB& db, const PriceGridRows& rows, int rowCount,
+                                        CString ProductName, CString UnitName, CString& error, int& failedRow) {
+    ServiceLock lock;
+    failedRow = -1;
+    if (!GridIsComplete(rows, rowCount, kByProductColumns, error, failedRow)) return -1;
+    int row = -1;
+    try {
+        PricedProduct product;
+        if (!FindProductByName(db, ProductName, product)) {
+            error = Sql(L"[%s]货品不存在！", ProductName);
+            return -1;
+        }
+
+        PriceTransaction batch(db);
+        CCustomerBLL partners;
+        int status = 0;
+        for (row = 0; row < rowCount; ++row) {
+            const std::vector<CString>& cells = rows[row];
+            CppSQLite3Query company = partners.QueryCompanyByName(db, cells[1], error);
+            if (company.eof()) {
+                error = Sql(L"[%s]客户不存在！", cells[1]);
+                failedRow = row;
+                return -1;
+            }
+            // The name as the partner row holds it, so the price row belongs to that partner.
+            PricedCustomer customer;
+            customer.id = company.getIntField(L"CompanyID");
+            customer.code = company.getStringField(L"CompanyCode");
+            customer.name = company.getStringField(L"CompanyName");
+            customer.searchCode = company.getStringField(L"SearchCode");
+            company.finalize();
+            status = WriteBatchPrice(db, kByProduct, customer, product, UnitName, cells[2]);
+        }
+        batch.Commit();
+        return status;
+    } catch (CppSQLite3Exception& e) {
+        return BatchFailed(e, L"InsertCustPriceByProd", row, rowCount, error, failedRow);
+    }
+}
