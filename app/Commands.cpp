@@ -15,6 +15,7 @@ const std::vector<Command>& AllCommands() {
         {"init", "PATH", "create a new shop database (never overwrites a file)", 1, RunInit},
         {"sql", "PATH STATEMENT", "run one SQL statement and print its rows", 2, RunSql},
         {"status", "PATH", "tell whether the shop database is still newly created", 1, RunStatus},
+        {"demo", "PATH", "create a shop database with a month of trading and print stock and balances", 1, RunDemo},
     };
     return commands;
 }

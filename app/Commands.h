@@ -31,5 +31,6 @@ bool CreateShopDatabase(CppSQLite3DB& db, const std::string& path);
 int RunInit(const Args& args);
 int RunSql(const Args& args);
 int RunStatus(const Args& args);
+int RunDemo(const Args& args);
 
 }  // namespace shopbiz::app

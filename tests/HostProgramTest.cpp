@@ -124,6 +124,22 @@ TEST_F(HostProgram, InitMakesADatabaseTheSystemServicesWorkOn) {
     EXPECT_EQ(rows.out, "N  O  H\n-  -  -\n1  A  1\n(1 row)\n");
 }
 
+TEST_F(HostProgram, DemoPostsAMonthAndPrintsStockAndBalances) {
+    Outcome demo = Shopbiz("demo " + Quote(path));
+    ASSERT_EQ(demo.exitCode, 0) << demo.out;
+    EXPECT_NE(demo.out.find("posted 4 purchase bills and 13 sale bills"), std::string::npos) << demo.out;
+    // Balances worked out by hand from the month's bills, receipts and payments.
+    for (const char* line : {"城东小学        客户     300.00    273.00", "李记便利店      客户       0.00    240.24",
+                             "华联文具批发    供应商     0.00     18.00", "光明日用品公司  供应商  1200.00    697.20",
+                             "矿泉水550ml  饮料    瓶      396.00", "工商银行  20000.00  19052.00"})
+        EXPECT_NE(demo.out.find(line), std::string::npos) << line << "\n" << demo.out;
+    Outcome again = Shopbiz("demo " + Quote(path));
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.out.find("already exists"), std::string::npos);
+    Outcome status = Shopbiz("status " + Quote(path));
+    EXPECT_NE(status.out.find("in use"), std::string::npos) << status.out;
+}
+
 }  // namespace
 
 #endif
