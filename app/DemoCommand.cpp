@@ -239,32 +239,26 @@ void PostTheMonth(CppSQLite3DB& db, Shop& shop) {
     shop.Purchase(24, L"清泉饮品经销部", L"现金", {{L"矿泉水550ml", L"瓶", L"箱", 24, 10, 20.40}}, 204.00);
 }
 
-void PrintStock(CppSQLite3DB& db) {
-    CppSQLite3Query q = db.execQuery(
-        L"SELECT ProductCode AS 编码, ProductName AS 货品, TypeName AS 类别, UnitName AS 单位, "
-        L"printf('%.2f', CurStock) AS 当前库存, SecUnitName AS 大单位, Coefficient AS 换算, "
-        L"printf('%.2f', InPrice) AS 进价, printf('%.2f', Price) AS 零售价 "
-        L"FROM Products WHERE IsDelete = 0 ORDER BY ProductCode");
-    std::cout << "\n货品库存\n";
+void PrintReport(CppSQLite3DB& db, const char* title, const wchar_t* sql) {
+    CppSQLite3Query q = db.execQuery(sql);
+    std::cout << '\n' << title << '\n';
     TextTable::FromQuery(q).Print(std::cout);
 }
 
-void PrintPartners(CppSQLite3DB& db) {
-    CppSQLite3Query q = db.execQuery(
-        L"SELECT CompanyCode AS 编码, CompanyName AS 往来单位, "
-        L"CASE CompanyType WHEN 1 THEN '客户' ELSE '供应商' END AS 类型, "
-        L"printf('%.2f', InitAmount) AS 期初, printf('%.2f', CurAmount) AS 当前余额 "
-        L"FROM Companies WHERE CompanyType IN (1, 2) ORDER BY CompanyType, CompanyID");
-    std::cout << "\n往来单位余额 (客户: 应收, 供应商: 应付)\n";
-    TextTable::FromQuery(q).Print(std::cout);
-}
-
-void PrintAccounts(CppSQLite3DB& db) {
-    CppSQLite3Query q = db.execQuery(
-        L"SELECT SettleAcctName AS 结算账户, printf('%.2f', InitAmount) AS 期初, "
-        L"printf('%.2f', CurAmount) AS 当前余额 FROM SettleAcct ORDER BY SettleAcctID");
-    std::cout << "\n结算账户\n";
-    TextTable::FromQuery(q).Print(std::cout);
+void PrintStockAndBalances(CppSQLite3DB& db) {
+    PrintReport(db, "货品库存",
+                L"SELECT ProductCode AS 编码, ProductName AS 货品, TypeName AS 类别, UnitName AS 单位, "
+                L"printf('%.2f', CurStock) AS 当前库存, SecUnitName AS 大单位, Coefficient AS 换算, "
+                L"printf('%.2f', InPrice) AS 进价, printf('%.2f', Price) AS 零售价 "
+                L"FROM Products WHERE IsDelete = 0 ORDER BY ProductCode");
+    PrintReport(db, "往来单位余额 (客户: 应收, 供应商: 应付)",
+                L"SELECT CompanyCode AS 编码, CompanyName AS 往来单位, "
+                L"CASE CompanyType WHEN 1 THEN '客户' ELSE '供应商' END AS 类型, "
+                L"printf('%.2f', InitAmount) AS 期初, printf('%.2f', CurAmount) AS 当前余额 "
+                L"FROM Companies WHERE CompanyType IN (1, 2) ORDER BY CompanyType, CompanyID");
+    PrintReport(db, "结算账户",
+                L"SELECT SettleAcctName AS 结算账户, printf('%.2f', InitAmount) AS 期初, "
+                L"printf('%.2f', CurAmount) AS 当前余额 FROM SettleAcct ORDER BY SettleAcctID");
 }
 
 }  // namespace
@@ -287,9 +281,7 @@ int RunDemo(const Args& args) {
     Clock::UseSystemClock();
     std::cout << "posted " << shop.purchases() << " purchase bills and " << shop.sales() << " sale bills of "
               << CString(kMonth) << " into " << args[0] << '\n';
-    PrintStock(db);
-    PrintPartners(db);
-    PrintAccounts(db);
+    PrintStockAndBalances(db);
     return 0;
 }
 
