@@ -15,23 +15,24 @@
 //    see CashJournalTest) and UpdateExistAccount (it moves nothing but the line).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <map>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "frame/ServiceFrame.h"
 #include "support/ShopDbTest.h"
 
-namespace {
+using shopbiz::Sql;
 
-constexpr double kTolerance = 1e-6;
+namespace {
 
 struct MonthTotals {
     double in = 0, out = 0, balance = 0;
 };
 using MonthKey = std::pair<std::wstring, std::wstring>;  // account name, "yyyy-mm"
+using Sums = std::map<std::wstring, double>;
 
 class CashJournalInvariant : public ShopDbTest, public ::testing::WithParamInterface<unsigned> {
 protected:
@@ -39,35 +40,26 @@ protected:
         ShopDbTest::SetUp();
         // Partners with balances; the journal lowers them on receipts and payments.
         Exec(
-            L"INSERT INTO Companies (CompanyName, CompanyCode, CompanyType, CurAmount) VALUES "
-            L"('甲客户', 'KH0101', 1, 120.50), ('乙客户', 'KH0102', 1, 0), ('丙客户', 'KH0103', 1, -33.10), "
-            L"('丁供应商', 'GYS0101', 2, 800), ('戊供应商', 'GYS0102', 2, 15.25)");
+            L"INSERT INTO Companies (CompanyName, CompanyCode, CompanyType, CurAmount) VALUES ('甲客户', 'KH0101', "
+            L"1, 120.50), ('乙客户', 'KH0102', 1, 0), ('丙客户', 'KH0103', 1, -33.10), ('丁供应商', 'GYS0101', 2, "
+            L"800), ('戊供应商', 'GYS0102', 2, 15.25)");
         // A bank account opened before the sequence, and some movement already in the months.
-        CString error;
         ASSERT_EQ(accounts.InsertLIstData(db, 1, L"工商银行", L"工行", L"6222", L"1000", error), 0) << error;
         ASSERT_EQ(journal.UpdateAccountMonth(db, L"2013-03-15", L"收入", L"现金", 1, 42.0, error), 0);
         Exec(L"UPDATE SettleAcct SET CurAmount = 77.7 WHERE SettleAcctName = '现金'");
         TakeLog();
-        accountsAtStart = AccountBalances();
-        for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, InAmount FROM Account WHERE ProjectType = 4");
-             !q.eof(); q.nextRow())
-            openingsAtStart[q.getStringField(0).str()] += q.getFloatField(1);
-        partnersAtStart = PartnerBalances();
+        accountsAtStart = SumBy(L"SELECT SettleAcctName, CurAmount FROM SettleAcct");
+        openingsAtStart = SumBy(L"SELECT SettleAcctName, InAmount FROM Account WHERE ProjectType = 4");
+        partnersAtStart = SumBy(L"SELECT CompanyName, CurAmount FROM Companies");
         monthsAtStart = Months();
     }
 
-    std::map<std::wstring, double> AccountBalances() {
-        std::map<std::wstring, double> balances;
-        for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, CurAmount FROM SettleAcct"); !q.eof();
-             q.nextRow())
-            balances[q.getStringField(0).str()] = q.getFloatField(1);
-        return balances;
-    }
-    std::map<std::wstring, double> PartnerBalances() {
-        std::map<std::wstring, double> balances;
-        for (CppSQLite3Query q = db.execQuery(L"SELECT CompanyName, CurAmount FROM Companies"); !q.eof(); q.nextRow())
-            balances[q.getStringField(0).str()] = q.getFloatField(1);
-        return balances;
+    // The second column summed by the first.
+    Sums SumBy(const wchar_t* sql) {
+        Sums sums;
+        for (CppSQLite3Query q = db.execQuery(sql); !q.eof(); q.nextRow())
+            sums[q.getStringField(0).str()] += q.getFloatField(1);
+        return sums;
     }
     std::map<MonthKey, MonthTotals> Months() {
         std::map<MonthKey, MonthTotals> months;
@@ -87,61 +79,49 @@ protected:
         std::wstring name;
         int id;
     };
-    struct LiveLine {
-        int id;
-        int projectType;
+    struct Line {
+        int id, projectType;
         bool income;
     };
 
     std::mt19937 rng;
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    template <class T>
+    const T& Any(const std::vector<T>& items) {
+        return items[Pick(static_cast<int>(items.size()))];
+    }
     double Amount() { return std::uniform_int_distribution<int>(1, 500000)(rng) / 100.0; }
     CString Date() {
-        CString d;
-        d.Format(L"2013-%02d-%02d", 3 + Pick(5), 1 + Pick(28));
-        return d;
+        const int month = 3 + Pick(5);
+        return Sql(L"2013-%02d-%02d", month, 1 + Pick(28));
     }
-
-    std::vector<Account> Accounts() {
+    Account RandomAccount() {
         std::vector<Account> all;
         for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, SettleAcctID FROM SettleAcct ORDER BY 2");
              !q.eof(); q.nextRow())
             all.push_back({q.getStringField(0).str(), q.getIntField(1)});
-        return all;
+        return Any(all);
     }
-    std::vector<LiveLine> Lines(const wchar_t* where = L"1") {
-        std::vector<LiveLine> lines;
-        CString sql;
-        sql.Format(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s ORDER BY AccountID", where);
-        for (CppSQLite3Query q = db.execQuery(sql); !q.eof(); q.nextRow())
+    std::vector<Line> Lines(const wchar_t* where = L"1") {
+        std::vector<Line> lines;
+        for (CppSQLite3Query q = db.execQuery(Sql(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s "
+                                                  L"ORDER BY AccountID",
+                                                  where));
+             !q.eof(); q.nextRow())
             lines.push_back({q.getIntField(0), q.getIntField(1), q.getStringField(2) == L"收入"});
         return lines;
     }
-    Account RandomAccount() {
-        const std::vector<Account> all = Accounts();
-        return all[Pick(static_cast<int>(all.size()))];
-    }
-
     CString Partner(bool customer) {
-        static const wchar_t* const kCustomers[] = {L"甲客户", L"乙客户", L"丙客户"};
-        static const wchar_t* const kSuppliers[] = {L"丁供应商", L"戊供应商"};
         // Now and then one the shop has never dealt with: the journal creates it.
-        if (Pick(10) == 0) {
-            CString fresh;
-            fresh.Format(customer ? L"新客户%d" : L"新供应商%d", ++freshPartners);
-            return fresh;
-        }
-        return customer ? kCustomers[Pick(3)] : kSuppliers[Pick(2)];
+        if (Pick(10) == 0) return Sql(customer ? L"新客户%d" : L"新供应商%d", ++freshPartners);
+        return customer ? Any<CString>({L"甲客户", L"乙客户", L"丙客户"}) : Any<CString>({L"丁供应商", L"戊供应商"});
     }
     CString Project(bool income) {
-        static const wchar_t* const kIncomeItems[] = {L"利息收入", L"其他收入"};
-        static const wchar_t* const kExpenseItems[] = {L"房租", L"水电费", L"杂费"};
-        return income ? kIncomeItems[Pick(2)] : kExpenseItems[Pick(3)];
+        return income ? Any<CString>({L"利息收入", L"其他收入"}) : Any<CString>({L"房租", L"水电费", L"杂费"});
     }
 
     // The caller's part: receipts and income put money into the account, the rest takes it out.
     void CallerMoves(const Account& account, bool moneyIn, double amount) {
-        CString error;
         ASSERT_EQ(accounts.UpdateBaseAccount(db, account.name.c_str(), moneyIn ? -amount : amount, error, 1), 0)
             << error;
     }
@@ -149,23 +129,21 @@ protected:
     void Receipt(bool receipt) {
         const Account account = RandomAccount();
         const double amount = Amount();
-        CString code, error;
-        code.Format(receipt ? L"SK%05d" : L"FK%05d", ++billCodes);
-        const int result = receipt ? journal.InsertAccountByRec(db, account.name.c_str(), account.id, Partner(true),
-                                                                Date(), code, L"收款", amount, error)
-                                   : journal.InsertAccountByPay(db, account.name.c_str(), account.id, Partner(false),
-                                                                Date(), code, L"付款", amount, error);
-        ASSERT_GE(result, 0) << error;
+        const CString code = Sql(receipt ? L"SK%05d" : L"FK%05d", ++billCodes);
+        ASSERT_GE(receipt ? journal.InsertAccountByRec(db, account.name.c_str(), account.id, Partner(true), Date(),
+                                                       code, L"收款", amount, error)
+                          : journal.InsertAccountByPay(db, account.name.c_str(), account.id, Partner(false), Date(),
+                                                       code, L"付款", amount, error),
+                  0)
+            << error;
         CallerMoves(account, receipt, amount);
         ++done[receipt ? "receipt" : "payment"];
     }
-
     void HandEntered() {
         const Account account = RandomAccount();
         const bool income = Pick(2) == 0;
         const double amount = Amount();
         const CString partner = Pick(3) == 0 ? CString() : Partner(income);
-        CString error;
         ASSERT_GE(journal.InsertAccount(db, account.name.c_str(), account.id, income ? L"收入" : L"支出", Date(), L"",
                                         L"手工", partner, Project(income), amount, error, 3),
                   0)
@@ -173,42 +151,36 @@ protected:
         CallerMoves(account, income, amount);
         ++done["hand-entered"];
     }
-
     void OpenAccount() {
-        CString name, error;
-        name.Format(L"账户%d", ++openedAccounts);
-        // Rolled to cents the way a user types an amount.
-        CString opening;
-        opening.Format(L"%.2f", Amount());
-        ASSERT_EQ(accounts.InsertLIstData(db, 1, name, L"", L"", opening, error), 0) << error;
+        // The opening amount rolled to cents, as a user types it.
+        ASSERT_EQ(
+            accounts.InsertLIstData(db, 1, Sql(L"账户%d", ++openedAccounts), L"", L"", Sql(L"%.2f", Amount()), error),
+            0)
+            << error;
         ++done["new account"];
     }
-
     void EditAccount() {
         // Only an account whose opening entry is still there: the edit rewrites that entry.
-        std::vector<LiveLine> openings = Lines(L"ProjectType = 4");
+        const std::vector<Line> openings = Lines(L"ProjectType = 4");
         if (openings.empty()) return;
-        const int entry = openings[Pick(static_cast<int>(openings.size()))].id;
-        CString where;
-        where.Format(L"SELECT SettleAcctID FROM Account WHERE AccountID = %d", entry);
-        const int accountId = Int(where);
-        where.Format(L"SELECT CurAmount FROM SettleAcct WHERE SettleAcctID = %d", accountId);
-        CString name;
-        name.Format(L"SELECT SettleAcctName FROM SettleAcct WHERE SettleAcctID = %d", accountId);
-        CString newBalance, error;
-        newBalance.Format(L"%.2f", Real(where) + (Pick(2) ? 1 : -1) * Amount());
-        ASSERT_EQ(accounts.UpdateBaseData(db, accountId, L"1", Text(name), L"", L"", newBalance, error, 1), 0) << error;
+        CppSQLite3Query q =
+            db.execQuery(Sql(L"SELECT S.SettleAcctID, S.SettleAcctName, S.CurAmount FROM Account A "
+                             L"JOIN SettleAcct S USING (SettleAcctID) WHERE A.AccountID = %d",
+                             Any(openings).id));
+        const int id = q.getIntField(0);
+        const CString name = q.getStringField(1),
+                      balance = Sql(L"%.2f", q.getFloatField(2) + (Pick(2) ? 1 : -1) * Amount());
+        q.finalize();
+        ASSERT_EQ(accounts.UpdateBaseData(db, id, L"1", name, L"", L"", balance, error, 1), 0) << error;
         ASSERT_TRUE(TakeMessageBoxes().empty());
         ++done["account edit"];
     }
-
     void Update() {
-        std::vector<LiveLine> lines = Lines(L"ProjectType IN (2, 3)");
+        const std::vector<Line> lines = Lines(L"ProjectType IN (2, 3)");
         if (lines.empty()) return;
-        const LiveLine line = lines[Pick(static_cast<int>(lines.size()))];
+        const Line line = Any(lines);
         const Account account = RandomAccount();
         const double amount = Amount();
-        CString error;
         int result = 0;
         bool moneyIn = line.income;
         if (line.projectType == 2) {
@@ -227,26 +199,20 @@ protected:
         CallerMoves(account, moneyIn, amount);
         ++done[line.projectType == 2 ? "receipt/payment change" : "hand-entered change"];
     }
-
-    void Delete(const LiveLine& line) {
+    void Delete(const Line& line) {
         if (line.projectType == 4) {
             // One-way: the month totals never got the opening amount, they lose it now.
-            CString sql;
-            sql.Format(
-                L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount FROM Account WHERE "
-                L"AccountID = %d",
-                line.id);
-            CppSQLite3Query q = db.execQuery(sql);
+            CppSQLite3Query q =
+                db.execQuery(Sql(L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount "
+                                 L"FROM Account WHERE AccountID = %d",
+                                 line.id));
             MonthTotals& m = openingsTakenOff[{q.getStringField(0).str(), q.getStringField(1).str()}];
             m.in -= q.getFloatField(2);
             m.balance -= q.getFloatField(2);
-            q.finalize();
         }
-        CString error;
         ASSERT_EQ(journal.DeleteAccount(db, line.id, error, 1), 0) << error;
         ++done[line.projectType == 4 ? "opening entry deleted" : "line deleted"];
     }
-
     void Step() {
         const int roll = Pick(100);
         if (roll < 20) return Receipt(true);
@@ -255,13 +221,14 @@ protected:
         if (roll < 64) return OpenAccount();
         if (roll < 68) return EditAccount();
         if (roll < 84) return Update();
-        std::vector<LiveLine> lines = Lines();
-        if (!lines.empty()) Delete(lines[Pick(static_cast<int>(lines.size()))]);
+        const std::vector<Line> lines = Lines();
+        if (!lines.empty()) Delete(Any(lines));
     }
 
     CAccountBLL journal;
     CAccInfoBLL accounts;
-    std::map<std::wstring, double> accountsAtStart, openingsAtStart, partnersAtStart;
+    CString error;
+    Sums accountsAtStart, openingsAtStart, partnersAtStart;
     std::map<MonthKey, MonthTotals> monthsAtStart, openingsTakenOff;
     int billCodes = 0, freshPartners = 0, openedAccounts = 0;
     std::map<std::string, int> done;  // steps taken, by kind
@@ -278,27 +245,19 @@ TEST_P(CashJournalInvariant, DeletingEveryLineRestoresEveryBalance) {
                              "receipt/payment change", "hand-entered change", "line deleted"})
         EXPECT_GT(done[kind], 0) << kind << " never happened";
 
-    for (const LiveLine& line : Lines()) {
+    for (const Line& line : Lines()) {
         Delete(line);
         if (HasFatalFailure()) return;
     }
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Account"), 0);
 
-    // Accounts opened during the sequence started from nothing; the others lose the opening
-    // balance they had (see the top of the file).
-    for (const auto& [name, balance] : AccountBalances()) {
-        const double start = accountsAtStart.count(name) ? accountsAtStart.at(name) : 0.0;
-        const double opening = openingsAtStart.count(name) ? openingsAtStart.at(name) : 0.0;
-        EXPECT_NEAR(balance, start - opening, kTolerance) << "settlement account " << CString(name);
-    }
-    // Partners created on the fly too.
-    for (const auto& [name, balance] : PartnerBalances()) {
-        const auto start = partnersAtStart.find(name);
-        EXPECT_NEAR(balance, start == partnersAtStart.end() ? 0.0 : start->second, kTolerance)
-            << "partner " << CString(name);
-    }
-    // Months: where they started, less the opening amounts (see the top of the file); rows
-    // made during the sequence started at zero.
+    // Accounts lose the opening balance they had before the sequence; partners created on the
+    // fly, like accounts opened during it, started from nothing (see the top of the file).
+    for (const auto& [name, balance] : SumBy(L"SELECT SettleAcctName, CurAmount FROM SettleAcct"))
+        EXPECT_NEAR(balance, accountsAtStart[name] - openingsAtStart[name], 1e-6) << "account " << CString(name);
+    for (const auto& [name, balance] : SumBy(L"SELECT CompanyName, CurAmount FROM Companies"))
+        EXPECT_NEAR(balance, partnersAtStart[name], 1e-6) << "partner " << CString(name);
+    // Months: where they started, less the opening amounts taken off; new rows started at zero.
     std::map<MonthKey, MonthTotals> expected = monthsAtStart;
     for (const auto& [key, taken] : openingsTakenOff) {
         expected[key].in += taken.in;
@@ -306,11 +265,11 @@ TEST_P(CashJournalInvariant, DeletingEveryLineRestoresEveryBalance) {
     }
     const std::map<MonthKey, MonthTotals> months = Months();
     for (const auto& [key, totals] : months) {
-        const MonthTotals want = expected.count(key) ? expected.at(key) : MonthTotals{};
-        const std::string where = CString(key.first).ToUtf8() + " " + CString(key.second).ToUtf8();
-        EXPECT_NEAR(totals.in, want.in, kTolerance) << where;
-        EXPECT_NEAR(totals.out, want.out, kTolerance) << where;
-        EXPECT_NEAR(totals.balance, want.balance, kTolerance) << where;
+        const MonthTotals want = expected[key];
+        SCOPED_TRACE(CString(key.first).ToUtf8() + " " + CString(key.second).ToUtf8());
+        EXPECT_NEAR(totals.in, want.in, 1e-6);
+        EXPECT_NEAR(totals.out, want.out, 1e-6);
+        EXPECT_NEAR(totals.balance, want.balance, 1e-6);
     }
     for (const auto& [key, want] : expected) EXPECT_TRUE(months.count(key)) << "month row lost";
 }

@@ -23,43 +23,30 @@ std::wstring ToWide(const std::string& bytes) {
     return out;
 }
 
-void ExpectRoundTrip(const std::wstring& text, const std::string& bytes) {
-    SCOPED_TRACE(testing::Message() << std::hex << static_cast<unsigned>(text[0]));
-    bool usedDefault = true;
-    EXPECT_EQ(ToBytes(text, &usedDefault), bytes);
-    EXPECT_FALSE(usedDefault);
-    EXPECT_EQ(ToWide(bytes), text);
+TEST(CodePage936, MapsLikeWindowsBothWays) {
+    const std::pair<std::wstring, std::string> pairs[] = {
+        {L"", ""}, {L"Ab1 ", "Ab1 "}, {L"啊座亍", "\xB0\xA1\xD7\xF9\xD8\xA1"},
+        {L"盄", "\xB1\x40"},                                         // GBK extension
+        {L"\u20AC", "\x80"}, {L"\u00B7", "\xA1\xA4"}, {L"\u2014", "\xA1\xAA"},  // euro, middle dot, em dash
+        // The user-defined areas are the private use characters; the trail byte 0x7F is skipped.
+        {L"\uE000", "\xAA\xA1"}, {L"\uE233", "\xAF\xFE"}, {L"\uE234", "\xF8\xA1"}, {L"\uE4C5", "\xFE\xFE"},
+        {L"\uE4C6", "\xA1\x40"}, {L"\uE504\uE505", "\xA1\x7E\xA1\x80"}, {L"\uE765", "\xA7\xA0"},
+    };
+    for (const auto& [text, bytes] : pairs) {
+        SCOPED_TRACE(testing::Message() << std::hex << (text.empty() ? 0u : static_cast<unsigned>(text[0])));
+        bool usedDefault = true;
+        EXPECT_EQ(ToBytes(text, &usedDefault), bytes);
+        EXPECT_FALSE(usedDefault);
+        EXPECT_EQ(ToWide(bytes), text);
+    }
 }
 
-TEST(CodePage936, MapsLikeWindows) {
-    ExpectRoundTrip(L"", "");
-    ExpectRoundTrip(L"Ab1 ", "Ab1 ");
-    ExpectRoundTrip(L"啊座亍", "\xB0\xA1\xD7\xF9\xD8\xA1");
-    ExpectRoundTrip(L"盄", "\xB1\x40");        // GBK extension
-    ExpectRoundTrip(L"\u20AC", "\x80");        // euro sign
-    ExpectRoundTrip(L"\u00B7", "\xA1\xA4");    // middle dot, not katakana's
-    ExpectRoundTrip(L"\u2014", "\xA1\xAA");    // em dash
-}
-
-TEST(CodePage936, UserDefinedAreasAreThePrivateUseCharacters) {
-    ExpectRoundTrip(L"\uE000", "\xAA\xA1");
-    ExpectRoundTrip(L"\uE233", "\xAF\xFE");
-    ExpectRoundTrip(L"\uE234", "\xF8\xA1");
-    ExpectRoundTrip(L"\uE4C5", "\xFE\xFE");
-    ExpectRoundTrip(L"\uE4C6", "\xA1\x40");
-    ExpectRoundTrip(L"\uE504\uE505", "\xA1\x7E\xA1\x80");  // the trail byte 0x7F is skipped
-    ExpectRoundTrip(L"\uE765", "\xA7\xA0");
-}
-
-TEST(CodePage936, CharactersItLacksBecomeTheDefaultCharacter) {
+TEST(CodePage936, WhatCannotBeConvertedBecomesAQuestionMark) {
     bool usedDefault = false;
     EXPECT_EQ(ToBytes(L"한A\U0001F600", &usedDefault), "?A?");
     EXPECT_TRUE(usedDefault);
     EXPECT_EQ(ToBytes(std::wstring(L"a") + static_cast<wchar_t>(0xD800) + L"b"), "a?b");  // lone surrogate
-    EXPECT_EQ(ToBytes(std::wstring(L"\uE766啊")), "?\xB0\xA1");                          // past the areas
-}
-
-TEST(CodePage936, BytesThatAreNoCharacterBecomeAQuestionMark) {
+    EXPECT_EQ(ToBytes(L"\uE766啊"), "?\xB0\xA1");                                        // past the areas
     EXPECT_EQ(ToWide("\xFF" "a"), L"?a");
     EXPECT_EQ(ToWide("a\x81"), L"a?");              // lead byte at the end
     EXPECT_EQ(ToWide("\x81\x20" "b"), L"? b");      // no trail byte: the next byte is kept
@@ -76,11 +63,8 @@ TEST(CodePage936, DoubleByteCharacters) {
     EXPECT_EQ(CodePage936DoubleByteChar(0xB0, 0xA1), U'啊');
     EXPECT_EQ(CodePage936DoubleByteChar(0xB1, 0x40), U'盄');
     EXPECT_EQ(CodePage936DoubleByteChar(0xAA, 0xA1), U'\uE000');
-    EXPECT_EQ(CodePage936DoubleByteChar(0xD7, 0xFA), 0u);  // unassigned
-    EXPECT_EQ(CodePage936DoubleByteChar(0xA2, 0xE3), 0u);
-    EXPECT_EQ(CodePage936DoubleByteChar(0x80, 0xA1), 0u);
-    EXPECT_EQ(CodePage936DoubleByteChar(0xB0, 0x7F), 0u);
-    EXPECT_EQ(CodePage936DoubleByteChar(0xB0, 0xFF), 0u);
+    for (const auto& [lead, trail] : {std::pair{0xD7, 0xFA}, {0xA2, 0xE3}, {0x80, 0xA1}, {0xB0, 0x7F}, {0xB0, 0xFF}})
+        EXPECT_EQ(CodePage936DoubleByteChar(lead, trail), 0u) << std::hex << lead << trail;
 }
 
 TEST(CodePage936, ThreadsConvertIndependently) {

@@ -1,74 +1,121 @@
-// Customer prices: writing one price, one price for all customers, and the price a bill is
-// offered in the base and the second unit, with and without a customer.
+// Customer prices: one price, one price for all customers, batches from a grid (every row or
+// none, naming the row that failed), and the price a bill is offered in either unit.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "frame/ServiceFrame.h"
-#include "support/CustomerPriceFixture.h"
 #include "support/RowText.h"
+#include "support/ShopDbTest.h"
 
 using shopbiz::Sql;
 
 namespace {
 
-using CustomerPrices = CustomerPriceTest;
+// Customers 华联 and 新华; 面粉 sold by the bag (袋, unit 10) and the case (箱, unit 11), 白糖 by
+// the bag only; both cost 6, wholesale 8, retail 10.
+class CustomerPrices : public ShopDbTest {
+protected:
+    void SetUp() override {
+        ShopDbTest::SetUp();
+        huaLian = CCustomerBLL().InsertCompany(db, L"华联", 1, error);
+        CCustomerBLL().InsertCompany(db, L"新华", 1, error);
+        Exec(
+            L"INSERT INTO Products(ProductName,ProductCode,SearchCode,UnitID,UnitName,SecUnitID,SecUnitName,"
+            L"Coefficient,TypeID,TypeName,InPrice,Price,OutPrice,WholesalePrice,CurStock) VALUES "
+            L"('面粉','P001','MF',10,'袋',11,'箱','10',2,'默认类别',6,10,10,8,5),"
+            L"('白糖','P002','BT',10,'袋',0,'','10',2,'默认类别',6,10,10,8,5)");
+        flour = Int(L"SELECT ProductID FROM Products WHERE ProductName='面粉'");
+        sugar = Int(L"SELECT ProductID FROM Products WHERE ProductName='白糖'");
+        error = L"";
+    }
+    int Set(const wchar_t* customer, const wchar_t* product, const wchar_t* unit, const wchar_t* price,
+            bool allowZero = false) {
+        return prices.UpdateCompPrice(db, 0, customer, product, unit, price, error, allowZero);
+    }
+    void SyncOn() { CSysBLL().UpdateSysSetting(db, L"IsUseDataSync", L"1"); }
+    CString PriceRows() {
+        return RowsOf(db, L"SELECT CompanyName,ProductName,UnitName,UnitID,Price FROM CompPrice ORDER BY CompPriceID");
+    }
+    CString Journal() { return RowsOf(db, L"SELECT TName,CName,CValue,OType FROM OperateData ORDER BY ID"); }
+    // The given columns of every row of a query, rows ended by ";".
+    static CString Cells(CppSQLite3Query q, std::vector<const wchar_t*> columns) {
+        CString text;
+        for (; !q.eof(); q.nextRow()) {
+            for (size_t i = 0; i < columns.size(); ++i) text += (i ? L"|" : L"") + q.fieldValue(columns[i]);
+            text += L";";
+        }
+        return text;
+    }
 
-// CompPrice|ACompPrice|InPrice|WholesalePrice|OutPrice|UnitID of the bill-line query.
-CString Offered(CProductsBLL& prices, CppSQLite3DB& db, const wchar_t* customer, const wchar_t* unit) {
-    CString text;
-    CppSQLite3Query q = prices.GetCustProductByProdUnit(db, L"面粉", customer, unit);
-    for (; !q.eof(); q.nextRow())
-        text += Sql(L"%s|%s|%s|%s|%s|%s;", q.fieldValue(L"CompPrice"), q.fieldValue(L"ACompPrice"),
-                    q.fieldValue(L"InPrice"), q.fieldValue(L"WholesalePrice"), q.fieldValue(L"OutPrice"),
-                    q.fieldValue(L"UnitID"));
-    return text;
-}
+    CProductsBLL prices;
+    CString error;
+    int huaLian = 0, flour = 0, sugar = 0;
+};
 
 TEST_F(CustomerPrices, OfferedPriceInBothUnitsWithAndWithoutCustomer) {
+    auto offered = [&](const wchar_t* customer, const wchar_t* unit) {
+        return Cells(prices.GetCustProductByProdUnit(db, L"面粉", customer, unit),
+                     {L"CompPrice", L"ACompPrice", L"InPrice", L"WholesalePrice", L"OutPrice", L"UnitID"});
+    };
     // No own prices: the wholesale price in the base unit, 0 beside the wholesale price in the second.
-    EXPECT_EQ(Offered(prices, db, L"华联", L"袋"), L"8.0|0.0|6.0|8.0|10.0|10;");
-    EXPECT_EQ(Offered(prices, db, L"华联", L"箱"), L"0|8.0|0|0|0|11;");
+    EXPECT_EQ(offered(L"华联", L"袋"), L"8.0|0.0|6.0|8.0|10.0|10;");
+    EXPECT_EQ(offered(L"华联", L"箱"), L"0|8.0|0|0|0|11;");
 
-    ASSERT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7.5", error, false), 1);
-    ASSERT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"箱", L"72", error, false), 1);
-    EXPECT_EQ(Offered(prices, db, L"华联", L"袋"), L"7.5|0.0|6.0|8.0|10.0|10;");
-    EXPECT_EQ(Offered(prices, db, L"华联", L"箱"), L"72.0|8.0|0|0|0|11;");
-    EXPECT_EQ(Offered(prices, db, L"新华", L"袋"), L"8.0|0.0|6.0|8.0|10.0|10;");
-    // Without a customer: the base-unit row, no customer price.
-    EXPECT_EQ(Offered(prices, db, L"", L"箱"), L"0|0|6.0|8.0|10.0|10;");
+    ASSERT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
+    ASSERT_EQ(Set(L"华联", L"面粉", L"箱", L"72"), 1);
+    EXPECT_EQ(offered(L"华联", L"袋"), L"7.5|0.0|6.0|8.0|10.0|10;");
+    EXPECT_EQ(offered(L"华联", L"箱"), L"72.0|8.0|0|0|0|11;");
+    EXPECT_EQ(offered(L"新华", L"袋"), L"8.0|0.0|6.0|8.0|10.0|10;");
+    EXPECT_EQ(offered(L"", L"箱"), L"0|0|6.0|8.0|10.0|10;");  // no customer: the base-unit row, no price
 
     // The other bill-line queries agree, one row per product even with prices in two units.
-    auto priceOf = [](CppSQLite3Query q) {
-        CString text;
-        for (; !q.eof(); q.nextRow()) text += q.fieldValue(L"CompPrice") + L";";
-        return text;
-    };
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdName(db, L"面粉", L"华联", false)), L"7.5;");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdName(db, L"面粉", L"新华", false)), L"8.0;");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdName(db, L"面粉", L"", false)), L"0;");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdCode(db, L"P001", L"华联", false)), L"7.5;");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdCode(db, L"P001", L"", false)), L"8.0;");
-    EXPECT_EQ(priceOf(prices.GetCompPriceByCompProd(db, L"面粉", L"华联")), L"7.5;");
-    EXPECT_EQ(priceOf(prices.GetCompPriceByCompProd(db, L"面粉", L"新华")), L"8.0;");
+    const struct {
+        CppSQLite3Query q;
+        const wchar_t* price;
+    } others[] = {{prices.GetCustProductByProdName(db, L"面粉", L"华联", false), L"7.5;"},
+                  {prices.GetCustProductByProdName(db, L"面粉", L"新华", false), L"8.0;"},
+                  {prices.GetCustProductByProdName(db, L"面粉", L"", false), L"0;"},
+                  {prices.GetCustProductByProdCode(db, L"P001", L"华联", false), L"7.5;"},
+                  {prices.GetCustProductByProdCode(db, L"P001", L"", false), L"8.0;"},
+                  {prices.GetCompPriceByCompProd(db, L"面粉", L"华联"), L"7.5;"},
+                  {prices.GetCompPriceByCompProd(db, L"面粉", L"新华"), L"8.0;"}};
+    for (size_t i = 0; i < std::size(others); ++i)
+        EXPECT_EQ(Cells(others[i].q, {L"CompPrice"}), others[i].price) << "query " << i;
 
-    Exec(L"UPDATE Products SET IsLocal=0 WHERE ProductName='面粉'");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdName(db, L"面粉", L"华联", true)), L"");
-    EXPECT_EQ(priceOf(prices.GetCustProductByProdCode(db, L"P001", L"华联", true)), L"");
+    Exec(L"UPDATE Products SET IsLocal=0 WHERE ProductName='面粉'");  // local products only
+    EXPECT_EQ(Cells(prices.GetCustProductByProdName(db, L"面粉", L"华联", true), {L"CompPrice"}), L"");
+    EXPECT_EQ(Cells(prices.GetCustProductByProdCode(db, L"P001", L"华联", true), {L"CompPrice"}), L"");
 }
 
-TEST_F(CustomerPrices, OneRowPerCustomerProductAndUnit) {
+TEST_F(CustomerPrices, OneRowPerCustomerProductAndUnitQueriedAndDeleted) {
     SyncOn();
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7.5", error, false), 1);
+    EXPECT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
     EXPECT_EQ(RowsOf(db, L"SELECT * FROM CompPrice"),
               Sql(L"1|%d|面粉|P001|%d|%s|华联|2|默认类别|10|袋|7.5|2013-05-06 14:03:09|HL|MF|", flour, huaLian,
                   Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='华联'")));
-
-    // The same unit again: that row's price and time only. Another unit: a second row.
     shopbiz::Clock::SetFixedLocal(2013, 5, 7, 9, 0, 0);
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7", error, false), 1);
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"箱", L"70", error, false), 1);
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"新华", L"白糖", L"袋", L"4", error, false), 1);
+    EXPECT_EQ(Set(L"华联", L"面粉", L"箱", L"70"), 1);
+    EXPECT_EQ(Set(L"新华", L"白糖", L"袋", L"4"), 1);
+
+    // Keys match name, code or search code of product and customer; newest first per product.
+    auto ids = [](CppSQLite3Query q) { return Cells(q, {L"CompPriceID"}); };
+    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"", L"")), L"2;1;3;");
+    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"MF", L"HL")), L"2;1;");
+    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"P002", L"新")), L"3;");
+    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"'", L"")), L"");
+    EXPECT_EQ(ids(prices.GetCompPrice(db, L"面", L"华联")), L"2;1;");
+    EXPECT_EQ(ids(prices.GetCompPriceByUnit(db, L"面", L"华联", L"袋")), L"1;");
+    EXPECT_EQ(ids(prices.GetCompPriceByName(db, L"面粉", L"华联")).GetLength(), 4);  // both, in no promised order
+    // The customer's own rows, else the product's retail price as a row without ID.
+    EXPECT_EQ(ids(prices.GetCustPriceByCustAndProd(db, L"华联", L"面粉")).GetLength(), 4);
+    EXPECT_EQ(Cells(prices.GetCustPriceByCustAndProd(db, L"新华", L"面粉"),
+                    {L"CompPriceID", L"ProductID", L"UnitName", L"Price"}),
+              Sql(L"0|%d|袋|10.0;", flour));
+    EXPECT_EQ(ids(prices.GetCustPriceByCustAndProd(db, L"", L"面粉")), L"0;");
+
+    // The same unit again: that row's price and time only.
+    EXPECT_EQ(Set(L"华联", L"面粉", L"袋", L"7"), 1);
     EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.0\n华联|面粉|箱|11|70.0\n新华|白糖|袋|10|4.0");
     EXPECT_EQ(Text(L"SELECT LastUpdateDate FROM CompPrice WHERE CompPriceID=1"), L"2013-05-07 09:00:00");
     EXPECT_EQ(Journal(), L"CompPrice|CompPriceID|1|A\nCompPrice|CompPriceID|2|A\nCompPrice|CompPriceID|3|A");
@@ -77,47 +124,56 @@ TEST_F(CustomerPrices, OneRowPerCustomerProductAndUnit) {
     EXPECT_EQ(prices.UpdateCompPrice(db, 2, L"", L"", L"袋", L"1", error, false), 0);
     EXPECT_EQ(prices.UpdateCompPrice(db, 2, L"", L"", L"箱", L"65", error, false), 1);
     EXPECT_EQ(Real(L"SELECT Price FROM CompPrice WHERE CompPriceID=2"), 65.0);
-
     // A zero price only when allowed.
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"新华", L"面粉", L"袋", L"0", error, false), 0);
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"新华", L"面粉", L"袋", L"", error, false), 0);
-    EXPECT_EQ(PriceCount(), 3);
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"新华", L"面粉", L"袋", L"0", error, true), 1);
+    EXPECT_EQ(Set(L"新华", L"面粉", L"袋", L"0"), 0);
+    EXPECT_EQ(Set(L"新华", L"面粉", L"袋", L""), 0);
+    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM CompPrice"), 3);
+    EXPECT_EQ(Set(L"新华", L"面粉", L"袋", L"0", true), 1);
     EXPECT_EQ(Real(L"SELECT Price FROM CompPrice WHERE CompanyName='新华' AND ProductName='面粉'"), 0.0);
     EXPECT_TRUE(error.IsEmpty()) << error;
+
+    EXPECT_EQ(prices.DeleteCompPriceByID(db, 2), 1);
+    EXPECT_EQ(ids(prices.GetCompPriceByName(db, L"面粉", L"华联")), L"1;");
+    EXPECT_EQ(RowsOf(db, L"SELECT CValue,OType FROM OperateData WHERE CValue='2'"), L"2|D");
+
+    TakeLog();
+    Exec(L"DROP TABLE CompPrice");
+    EXPECT_TRUE(prices.GetCompPriceByID(db, 1).eof());
+    EXPECT_EQ(TakeLog(), std::vector<CString>{
+                             L"Err:no such table: CompPrice\r\n sql: SELECT * FROM CompPrice WHERE CompPriceID=1 ; "});
 }
 
 TEST_F(CustomerPrices, UnknownProductIsAddedUnknownCustomerRefused) {
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"酱油", L"瓶", L"12.5", error, false), 1);
-    EXPECT_EQ(RowsOf(db, L"SELECT IsLocal,IsDisable,IsDelete,Price,WholesalePrice,UnitName FROM Products WHERE "
-                         L"ProductName='酱油'"),
+    EXPECT_EQ(Set(L"华联", L"酱油", L"瓶", L"12.5"), 1);
+    EXPECT_EQ(RowsOf(db,
+                     L"SELECT IsLocal,IsDisable,IsDelete,Price,WholesalePrice,UnitName FROM Products WHERE "
+                     L"ProductName='酱油'"),
               L"1|0|0|12.5|12.5|瓶");
-    EXPECT_EQ(RowsOf(db, L"SELECT P.ProductID=C.ProductID,C.UnitID=P.UnitID,C.Price FROM CompPrice C JOIN Products P "
-                         L"ON P.ProductName=C.ProductName WHERE C.ProductName='酱油'"),
+    EXPECT_EQ(RowsOf(db,
+                     L"SELECT P.ProductID=C.ProductID,C.UnitID=P.UnitID,C.Price FROM CompPrice C JOIN Products P "
+                     L"ON P.ProductName=C.ProductName WHERE C.ProductName='酱油'"),
               L"1|1|12.5");
 
-    const int products = Int(L"SELECT COUNT(*) FROM Products");
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"无此客户", L"醋", L"瓶", L"3", error, false), -1);
+    EXPECT_EQ(Set(L"无此客户", L"醋", L"瓶", L"3"), -1);
     EXPECT_EQ(error, L"[无此客户]客户不存在！");
-    EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L" ", L"瓶", L"3", error, false), -1);
+    EXPECT_EQ(Set(L"华联", L" ", L"瓶", L"3"), -1);
     EXPECT_EQ(error, L"[ ]货品不存在！");
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Products"), products);
-    EXPECT_EQ(PriceCount(), 1);
+    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Products"), 3);
+    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM CompPrice"), 1);
 }
 
 TEST_F(CustomerPrices, PriceThatIsNotANumberFailsAndWritesNothing) {
-    ASSERT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7.5", error, false), 1);
+    ASSERT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
     TakeLog();
-    const int products = Int(L"SELECT COUNT(*) FROM Products");
     for (const wchar_t* bad : {L"5 WHERE 1=1; DELETE FROM Products; --", L"5,ProductName='x'", L"abc", L"5元"}) {
+        SCOPED_TRACE(CString(bad));
         error = L"";
-        EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", bad, error, true), -1) << CString(bad);
+        EXPECT_EQ(Set(L"华联", L"面粉", L"袋", bad, true), -1);
         EXPECT_EQ(error.Find(L"操作客户价格失败，err:"), 0) << error;
-        // A new product for a price that cannot be written does not stay either.
-        EXPECT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"新货", L"袋", bad, error, true), -1) << CString(bad);
+        EXPECT_EQ(Set(L"华联", L"新货", L"袋", bad, true), -1);  // nor does the new product stay
     }
     EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.5");
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Products"), products);
+    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Products"), 2);
     const auto log = TakeLog();
     ASSERT_EQ(log.size(), 8u) << Joined(log);
     EXPECT_EQ(log[0].Find(L"操作客户价格失败，err:"), 0);
@@ -127,10 +183,9 @@ TEST_F(CustomerPrices, PriceThatIsNotANumberFailsAndWritesNothing) {
 
 TEST_F(CustomerPrices, OnePriceForEveryEnabledCustomer) {
     CString ignored;
-    const int disabled = CCustomerBLL().InsertCompany(db, L"停用客户", 1, ignored);
-    CCustomerBLL().SetEnableByID(db, disabled, 1, ignored);
+    CCustomerBLL().SetEnableByID(db, CCustomerBLL().InsertCompany(db, L"停用客户", 1, ignored), 1, ignored);
     CCustomerBLL().InsertCompany(db, L"供应商甲", 2, ignored);
-    ASSERT_EQ(prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7.5", error, false), 1);
+    ASSERT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
 
     error = L"old";
     EXPECT_EQ(prices.UpdateAllCompPrice(db, L"面粉", L"袋", L"9", error), 0);
@@ -147,45 +202,121 @@ TEST_F(CustomerPrices, OnePriceForEveryEnabledCustomer) {
     EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|9.0\n新华|面粉|袋|10|9.0");
 }
 
-TEST_F(CustomerPrices, PriceRowQueries) {
+// --- Batches from a grid -------------------------------------------------------------------------
+
+using Grid = CProductsBLL::PriceGridRows;
+
+// Per-customer grid row: code, name, unit, two unread cells, price, an unread cell.
+std::vector<CString> ProductRow(const wchar_t* code, const wchar_t* name, const wchar_t* unit, const wchar_t* price) {
+    return {code, name, unit, L"-", L"-", price, L"-"};
+}
+// Per-product grid row: code (unread), customer, price, an unread cell.
+std::vector<CString> CustomerRow(const wchar_t* name, const wchar_t* price) { return {L"-", name, price, L"-"}; }
+
+class CustomerPriceBatches : public CustomerPrices {
+protected:
+    void SetUp() override {
+        CustomerPrices::SetUp();
+        ASSERT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
+        TakeLog();
+    }
+    int ByCust(const Grid& grid, const wchar_t* customer, int rows = -1) {
+        failed = 99;
+        return prices.InsertCustPriceByCust(db, grid, rows < 0 ? int(grid.size()) : rows, customer, error, failed);
+    }
+    int ByProd(const Grid& grid, const wchar_t* product, const wchar_t* unit, int rows = -1) {
+        failed = 99;
+        return prices.InsertCustPriceByProd(db, grid, rows < 0 ? int(grid.size()) : rows, product, unit, error, failed);
+    }
+    // A refused batch: its error, the row it names, what it logged, and nothing of it stays.
+    void ExpectRefused(int result, const CString& wantError, int wantFailed, const std::vector<CString>& wantLog) {
+        EXPECT_EQ(result, -1);
+        EXPECT_EQ(error, wantError);
+        EXPECT_EQ(failed, wantFailed);
+        EXPECT_EQ(TakeLog(), wantLog);
+        EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.5");
+    }
+
+    int failed = 99;
+};
+
+TEST_F(CustomerPriceBatches, EveryRowIsWrittenOrUpdated) {
     SyncOn();
-    prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"袋", L"7.5", error, false);
-    shopbiz::Clock::SetFixedLocal(2013, 5, 7, 9, 0, 0);
-    prices.UpdateCompPrice(db, 0, L"华联", L"面粉", L"箱", L"70", error, false);
-    prices.UpdateCompPrice(db, 0, L"新华", L"白糖", L"袋", L"4", error, false);
-    auto ids = [](CppSQLite3Query q) {
-        CString text;
-        for (; !q.eof(); q.nextRow()) text += q.fieldValue(L"CompPriceID") + L";";
-        return text;
-    };
-    // Keys match name, code or search code of product and customer; newest first per product.
-    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"", L"")), L"2;1;3;");
-    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"MF", L"HL")), L"2;1;");
-    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"P002", L"新")), L"3;");
-    EXPECT_EQ(ids(prices.GetCustPriceList(db, L"'", L"")), L"");
-    EXPECT_EQ(ids(prices.GetCompPrice(db, L"面", L"华联")), L"2;1;");
-    EXPECT_EQ(ids(prices.GetCompPriceByUnit(db, L"面", L"华联", L"袋")), L"1;");
-    // Both units, in no promised order.
-    EXPECT_EQ(ids(prices.GetCompPriceByName(db, L"面粉", L"华联")).GetLength(), 4);
+    const Grid grid = {ProductRow(L"P001", L"面粉", L"袋", L"7"),    // the existing row
+                       ProductRow(L"P001", L"面粉", L"箱", L"68"),   // second unit
+                       ProductRow(L"P002", L"改名前", L"袋", L"4"),  // found by its code
+                       ProductRow(L"P999", L"不会读到", L"袋", L"1")};
+    EXPECT_EQ(ByCust(grid, L"华联", 3), 0);
+    EXPECT_EQ(failed, -1);
+    EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.0\n华联|面粉|箱|11|68.0\n华联|白糖|袋|10|4.0");
+    EXPECT_EQ(RowsOf(db,
+                     L"SELECT ProductID,ProductCode,CompanyID,TypeName,LastUpdateDate,CompSearchCode,"
+                     L"ProdSearchCode FROM CompPrice WHERE CompPriceID=3"),
+              Sql(L"%d|P002|%d|默认类别|2013-05-06 14:03:09|HL|BT", sugar, huaLian));
+    EXPECT_EQ(Journal(), L"CompPrice|CompPriceID|1|U\nCompPrice|CompPriceID|2|A\nCompPrice|CompPriceID|3|A");
+    EXPECT_EQ(ByCust(grid, L"华联", 0), 0);
 
-    // The customer's own rows, else the product's retail price as a row without ID.
-    EXPECT_EQ(ids(prices.GetCustPriceByCustAndProd(db, L"华联", L"面粉")).GetLength(), 4);
-    CppSQLite3Query own = prices.GetCustPriceByCustAndProd(db, L"新华", L"面粉");
-    EXPECT_EQ(Sql(L"%s|%d|%s|%s", own.fieldValue(L"CompPriceID"), own.getIntField(L"ProductID"),
-                  own.fieldValue(L"UnitName"), own.fieldValue(L"Price")),
-              Sql(L"0|%d|袋|10.0", flour));
-    own.finalize();
-    EXPECT_EQ(ids(prices.GetCustPriceByCustAndProd(db, L"", L"面粉")), L"0;");
+    // A name typed with a quote finds the partner as stored, and the price row follows it.
+    Exec(L"INSERT INTO Companies(CompanyName,CompanyCode,SearchCode,CompanyType) VALUES('O*Brien','K9','OB',1)");
+    EXPECT_EQ(ByProd({CustomerRow(L"华联", L"69"), CustomerRow(L"新华", L"70"), CustomerRow(L"O'Brien", L"71")},
+                     L"面粉", L"箱"),
+              0);
+    EXPECT_EQ(failed, -1);
+    EXPECT_EQ(PriceRows(),
+              L"华联|面粉|袋|10|7.0\n华联|面粉|箱|11|69.0\n华联|白糖|袋|10|4.0\n新华|面粉|箱|11|70.0\n"
+              L"O*Brien|面粉|箱|11|71.0");
+    EXPECT_EQ(RowsOf(db, L"SELECT CompanyCode,CompSearchCode FROM CompPrice WHERE CompPriceID=5"), L"K9|OB");
+}
 
-    EXPECT_EQ(prices.DeleteCompPriceByID(db, 2), 1);
-    EXPECT_EQ(ids(prices.GetCompPriceByName(db, L"面粉", L"华联")), L"1;");
-    EXPECT_EQ(RowsOf(db, L"SELECT CValue,OType FROM OperateData WHERE CValue='2'"), L"2|D");
+TEST_F(CustomerPriceBatches, ARefusedBatchWritesNothingAndNamesItsRow) {
+    const std::vector<CString> none;
+    ExpectRefused(ByCust({ProductRow(L"P001", L"面粉", L"袋", L"1"), ProductRow(L"P002", L"白糖", L"袋", L"2"),
+                          ProductRow(L"", L"没有的货", L"袋", L"3")},
+                         L"华联"),
+                  L"[没有的货]货品不存在！", 2, none);
+    ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), CustomerRow(L"华联", L"2"), CustomerRow(L"无此客户", L"3")},
+                         L"面粉", L"袋"),
+                  L"[无此客户]客户不存在！", 2, none);
+    // Before any row: the customer or product of the whole batch.
+    ExpectRefused(ByCust({ProductRow(L"P001", L"面粉", L"袋", L"1")}, L"O'Brien"), L"[O'Brien]客户不存在！", -1, none);
+    ExpectRefused(ByProd({CustomerRow(L"新华", L"1")}, L"没有的货", L"袋"), L"[没有的货]货品不存在！", -1, none);
+    // A grid shorter or narrower than asked for.
+    ExpectRefused(ByCust({ProductRow(L"P002", L"白糖", L"袋", L"1")}, L"华联", 2),
+                  L"新增客户价失败，表格只有1行，不足2行！", 1, none);
+    ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), {L"-", L"华联"}}, L"面粉", L"袋"),
+                  L"新增客户价失败，第2行只有2列！", 1, none);
 
-    TakeLog();
-    Exec(L"DROP TABLE CompPrice");
-    EXPECT_TRUE(prices.GetCompPriceByID(db, 1).eof());
-    EXPECT_EQ(TakeLog(), std::vector<CString>{
-                             L"Err:no such table: CompPrice\r\n sql: SELECT * FROM CompPrice WHERE CompPriceID=1 ; "});
+    // A price that is not a number, in an update (面粉) and in an insert (白糖), fails at its row.
+    const CString notANumber = L"新增客户价失败，CHECK constraint failed: CompPrice_Price_IsNumber";
+    for (const wchar_t* bad : {L"abc", L"", L"1' , CompanyName='x"}) {
+        for (const wchar_t* product : {L"面粉", L"白糖"}) {
+            SCOPED_TRACE(CString(bad) + L" " + product);
+            ExpectRefused(ByCust({ProductRow(L"P002", L"白糖", L"箱", L"5"), ProductRow(L"", L"面粉", L"箱", L"6"),
+                                  ProductRow(L"", product, L"袋", bad)},
+                                 L"华联"),
+                          notANumber, 2, {L"InsertCustPriceByCust" + notANumber});
+        }
+    }
+    ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), CustomerRow(L"华联", L"x")}, L"面粉", L"箱"), notANumber, 1,
+                  {L"InsertCustPriceByProd" + notANumber});
+
+    // A database error in the middle of the batch.
+    Exec(
+        L"CREATE TRIGGER Full BEFORE INSERT ON CompPrice WHEN NEW.CompanyName='新华' BEGIN SELECT RAISE(ABORT, "
+        L"'disk full'); END");
+    ExpectRefused(
+        ByProd({CustomerRow(L"华联", L"1"), CustomerRow(L"华联", L"2"), CustomerRow(L"新华", L"3")}, L"白糖", L"袋"),
+        L"新增客户价失败，disk full", 2, {L"InsertCustPriceByProd新增客户价失败，disk full"});
+}
+
+TEST_F(CustomerPriceBatches, NeverRollsBackTheCallersTransaction) {
+    Exec(L"BEGIN; INSERT INTO Companies(CompanyName) VALUES('调用方');");
+    EXPECT_EQ(ByCust({ProductRow(L"P002", L"白糖", L"袋", L"1")}, L"华联"), -1);
+    EXPECT_EQ(error.Find(L"新增客户价失败，"), 0);
+    EXPECT_EQ(failed, -1);
+    Exec(L"COMMIT;");
+    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Companies WHERE CompanyName='调用方'"), 1);
+    EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.5");
 }
 
 }  // namespace

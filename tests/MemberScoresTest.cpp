@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "frame/ServiceFrame.h"
@@ -18,89 +19,80 @@ class MemberScores : public ShopDbTest {
 protected:
     void SetUp() override {
         ShopDbTest::SetUp();
-        Exec(
-            L"INSERT INTO VipMember (MemberName, MemberCode, LevelName, VipCore) VALUES "
-            L"('张三', 'VIP001', '普通会员', '0'), ('李四', 'VIP002', '金卡会员', '0')");
+        // 普通会员 10 money per point, 银卡会员 5, 金卡会员 0 (one per unit).
+        Exec(L"update VipLevelSet set Conversion = '5' where LevelName = '银卡会员'");
+        Exec(L"update VipLevelSet set Conversion = '0' where LevelName = '金卡会员'");
+        for (auto [name, code, level] :
+             {std::tuple{L"张三", L"V1", L"普通会员"}, {L"李四", L"V2", L"银卡会员"}, {L"王五", L"V3", L"金卡会员"}})
+            ASSERT_EQ(members.InsertMemberInfo(db, Sql(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)), 0);
     }
-    int Points(const wchar_t* document) {
-        return Int(Sql(L"SELECT Scores FROM VipScores WHERE ScoreDocument='%s'", document));
-    }
-    CString Total(const wchar_t* member) {
-        return Text(Sql(L"SELECT VipCore FROM VipMember WHERE MemberName='%s'", member));
+    int Stored(const wchar_t* name) { return Int(Sql(L"select VipCore from VipMember where MemberName = '%s'", name)); }
+    CString Rows(const wchar_t* name) {
+        return RowsOf(db, Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,MemberCode from VipScores where "
+                              L"MemberName = '%s' order by ID",
+                              name));
     }
 
     CMemberBLL members;
 };
 
+// --- Earning ------------------------------------------------------------------------------------
+
 TEST_F(MemberScores, MoneyEarnsWholePointsAtTheLevelsRate) {
-    ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS201305060001", L"95.80"), 0);
-    CppSQLite3Query row = db.execQuery(L"SELECT * FROM VipScores");
-    ASSERT_FALSE(row.eof());
-    EXPECT_EQ(row.getStringField(L"MemberName"), L"张三");
-    EXPECT_EQ(row.getStringField(L"MemberCode"), L"VIP001");
-    EXPECT_EQ(row.getIntField(L"ScoreStyle"), 0);
-    EXPECT_EQ(row.getStringField(L"Money"), L"95.80");
-    EXPECT_EQ(row.getIntField(L"Scores"), 9);
-    EXPECT_EQ(row.getStringField(L"CreateDate"), L"2013-05-06 14:03:09");
-    EXPECT_EQ(row.getStringField(L"EffectDate"), L"2013-05-06 14:03:09");
-    row.finalize();
-    EXPECT_EQ(Total(L"张三"), L"9");
-    EXPECT_EQ(Text(L"SELECT LastUpdateDate FROM VipMember WHERE MemberName='张三'"), L"2013-05-06 14:03:09");
+    ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"95.80"), 0);
+    EXPECT_EQ(RowsOf(db, L"select MemberName,MemberCode,ScoreStyle,Money,Scores,CreateDate,EffectDate from VipScores"),
+              L"张三|V1|0|95.80|9|2013-05-06 14:03:09|2013-05-06 14:03:09");
+    EXPECT_EQ(RowsOf(db, L"select VipCore, LastUpdateDate from VipMember where MemberName = '张三'"),
+              L"9|2013-05-06 14:03:09");
     // The statement is logged before it runs.
-    bool logged = false;
-    for (const CString& line : TakeLog()) logged |= line.Find(L"insert into VipScores(") == 0;
-    EXPECT_TRUE(logged);
+    const std::vector<CString> log = TakeLog();
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const CString& l) {
+        return l.Find(L"insert into VipScores(") == 0;
+    })) << Joined(log);
+    // Small, zero and negative amounts at five per point.
+    for (const wchar_t* money : {L"9.99", L"4.99", L"0", L"", L"-12.50"})
+        EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", Sql(L"XS%s", money), money), 0);
+    EXPECT_EQ(Rows(L"李四"),
+              L"XS9.99|0|9.99|1|V2\nXS4.99|0|4.99|0|V2\nXS0|0|0|0|V2\nXS|0||0|V2\nXS-12.50|0|-12.50|-2|V2");
+    EXPECT_EQ(Stored(L"李四"), -1);
 }
 
 TEST_F(MemberScores, TheRateComesFromTheLevel) {
-    CMemberBLL m;
-    EXPECT_EQ(m.GetLevelConversoin(db, L"普通会员"), 10);
-    Exec(L"UPDATE VipLevelSet SET Conversion = '0' WHERE LevelName = '金卡会员'");
-    EXPECT_EQ(m.GetLevelConversoin(db, L"金卡会员"), 1);
-    members.AddMoneytoSocre(db, L"李四", L"A", L"95.80");
-    EXPECT_EQ(Points(L"A"), 95);
+    EXPECT_EQ(members.GetLevelConversoin(db, L"普通会员"), 10);
+    EXPECT_EQ(members.GetLevelConversoin(db, L"金卡会员"), 1);  // "0": one point per unit
+    EXPECT_EQ(members.GetLevelConversoin(db, L"旧等级"), 10);   // a level gone: ten per point
+    members.AddMoneytoSocre(db, L"王五", L"A", L"95.80");
     Exec(L"UPDATE VipLevelSet SET Conversion = '' WHERE LevelName = '金卡会员'");
-    members.AddMoneytoSocre(db, L"李四", L"B", L"95.80");
-    EXPECT_EQ(Points(L"B"), 95);
+    members.AddMoneytoSocre(db, L"王五", L"B", L"95.80");
     Exec(L"UPDATE VipLevelSet SET Conversion = '3' WHERE LevelName = '金卡会员'");
-    members.AddMoneytoSocre(db, L"李四", L"C", L"-10");  // a return takes points back
-    EXPECT_EQ(Points(L"C"), -3);
-    EXPECT_EQ(Total(L"李四"), L"187");
-    // A level that no longer exists earns at ten per point.
-    Exec(L"UPDATE VipMember SET LevelName = '旧等级' WHERE MemberName = '李四'");
-    EXPECT_EQ(m.GetLevelConversoin(db, L"旧等级"), 10);
-    members.AddMoneytoSocre(db, L"李四", L"D", L"128.50");
-    EXPECT_EQ(Points(L"D"), 12);
+    members.AddMoneytoSocre(db, L"王五", L"C", L"-10");  // a return takes points back
+    Exec(L"UPDATE VipMember SET LevelName = '旧等级' WHERE MemberName = '王五'");
+    members.AddMoneytoSocre(db, L"王五", L"D", L"128.50");
+    EXPECT_EQ(Text(L"select group_concat(ScoreDocument || ':' || Scores) from VipScores"), L"A:95,B:95,C:-3,D:12");
+    EXPECT_EQ(Stored(L"王五"), 199);
 }
 
-TEST_F(MemberScores, TheSameDocumentTwiceKeepsOneRow) {
-    members.AddMoneytoSocre(db, L"张三", L"SK001", L"100");
-    members.AddMoneytoSocre(db, L"张三", L"SK001", L"250");
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM VipScores WHERE ScoreDocument='SK001'"), 1);
-    EXPECT_EQ(Points(L"SK001"), 25);
-    EXPECT_EQ(Total(L"张三"), L"25");
+TEST_F(MemberScores, ADocumentPostedAgainOrMovedToAnotherMemberKeepsOneRowAndBothTotalsRight) {
+    EXPECT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 0);
+    EXPECT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"250"), 0);
+    EXPECT_EQ(Rows(L"张三"), L"XS1|0|250|25|V1");
+    EXPECT_EQ(Stored(L"张三"), 25);
+    EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", L"XS1", L"250"), 0);
+    EXPECT_EQ(Stored(L"张三"), 0);
+    EXPECT_EQ(Stored(L"李四"), 50);
+    EXPECT_EQ(Int(L"select count(*) from VipScores"), 1);
 }
 
-TEST_F(MemberScores, TheTotalCountsSpendingAgainstEarningsAndAdjustments) {
-    Exec(
-        L"INSERT INTO VipScores (MemberName, ScoreDocument, ScoreStyle, Scores) VALUES "
-        L"('张三', 'DH1', 1, 50), ('张三', 'TZ1', 2, 20), ('李四', 'TZ2', 2, 999)");
-    members.AddMoneytoSocre(db, L"张三", L"XS1", L"1000");
-    EXPECT_EQ(Total(L"张三"), L"70");
-    CString total;
-    EXPECT_EQ(members.GetMemberSocreFromScore(db, L"李四", total), 0);
-    EXPECT_EQ(total, L"999");
-}
-
-TEST_F(MemberScores, APartnerWhoIsNotAMemberEarnsNothing) {
-    EXPECT_EQ(members.AddMoneytoSocre(db, L"王五", L"XS1", L"100"), 2);
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM VipScores"), 0);
+TEST_F(MemberScores, APartnerWhoIsNoMemberEarnsNothing) {
+    EXPECT_EQ(members.AddMoneytoSocre(db, L"零售客户", L"XS1", L"500"), 2);
+    EXPECT_EQ(members.AddReSetScoreByName(db, L"零售客户", L"10"), 2);
+    EXPECT_EQ(members.AddScoreByHistoryDoc(db, L"零售客户"), 2);
+    EXPECT_EQ(Int(L"select count(*) from VipScores"), 0);
     CString code, level;
     double discount = 0;
-    EXPECT_EQ(members.IsVipMemberByCust(db, L"王五", code, level, discount), 0);
-    EXPECT_EQ(members.IsVipMemberByCust(db, L"李四", code, level, discount), 1);
-    EXPECT_EQ(code, L"VIP002");
-    EXPECT_EQ(level, L"金卡会员");
+    EXPECT_EQ(members.IsVipMemberByCust(db, L"零售客户", code, level, discount), 0);
+    EXPECT_EQ(members.IsVipMemberByCust(db, L"王五", code, level, discount), 1);
+    EXPECT_EQ(code + L"|" + level, L"V3|金卡会员");
     EXPECT_DOUBLE_EQ(discount, 0.9);
     EXPECT_EQ(members.GetLevelDiscount(db, L"旧等级"), L"1");
 }
@@ -108,9 +100,10 @@ TEST_F(MemberScores, APartnerWhoIsNotAMemberEarnsNothing) {
 TEST_F(MemberScores, QuotesAndDatabaseErrors) {
     Exec(L"INSERT INTO VipMember (MemberName, MemberCode, LevelName) VALUES ('O''Neil', 'V''3', '普通会员')");
     EXPECT_EQ(members.AddMoneytoSocre(db, L"O'Neil", L"X'1", L"30"), 0);
-    EXPECT_EQ(Points(L"X''1"), 3);
-    EXPECT_EQ(Text(L"SELECT VipCore FROM VipMember WHERE MemberCode='V''3'"), L"3");
-
+    EXPECT_EQ(RowsOf(db,
+                     L"select ScoreDocument, Scores, (select VipCore from VipMember where MemberCode = 'V''3') "
+                     L"from VipScores"),
+              L"X'1|3|3");
     TakeLog();
     Exec(L"DROP TABLE VipScores");
     EXPECT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 3);  // the old rows cannot be removed
@@ -120,68 +113,9 @@ TEST_F(MemberScores, QuotesAndDatabaseErrors) {
     EXPECT_NE(std::find(log.begin(), log.end(), CString(L"doCheckandDelDocMent(): 异常. ")), log.end()) << Joined(log);
 }
 
-// --- Members set up through the service, at several levels ------------------------------------
+// --- Spending, adjusting, deleting -----------------------------------------------------------------
 
-class MemberPoints : public ShopDbTest {
-protected:
-    void SetUp() override {
-        ShopDbTest::SetUp();
-        // 普通会员 10 money per point, 银卡会员 5, 金卡会员 0 (one per unit).
-        Exec(L"update VipLevelSet set Conversion = '5' where LevelName = '银卡会员'");
-        Exec(L"update VipLevelSet set Conversion = '0' where LevelName = '金卡会员'");
-        Add(L"张三", L"V1", L"普通会员");
-        Add(L"李四", L"V2", L"银卡会员");
-        Add(L"王五", L"V3", L"金卡会员");
-    }
-    void Add(const wchar_t* name, const wchar_t* code, const wchar_t* level) {
-        ASSERT_EQ(members.InsertMemberInfo(db, Sql(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)), 0);
-    }
-    int Stored(const wchar_t* name) { return Int(Sql(L"select VipCore from VipMember where MemberName = '%s'", name)); }
-    CString Rows(const wchar_t* name) {
-        return RowsOf(db, Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,MemberCode from VipScores where "
-                              L"MemberName = '%s' order by ID",
-                              name));
-    }
-
-    // The documents of a points history, in its order.
-    static CString Documents(CppSQLite3Query q) {
-        CString documents;
-        for (; !q.eof(); q.nextRow())
-            documents += (documents.IsEmpty() ? L"" : L",") + q.getStringField(L"ScoreDocument");
-        return documents;
-    }
-
-    CMemberBLL members;
-};
-
-// --- Earning ------------------------------------------------------------------------------------
-
-TEST_F(MemberPoints, SmallZeroAndNegativeAmountsAtFivePerPoint) {
-    for (const wchar_t* money : {L"9.99", L"4.99", L"0", L"", L"-12.50"})
-        EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", Sql(L"XS%s", money), money), 0);
-    EXPECT_EQ(Rows(L"李四"),
-              L"XS9.99|0|9.99|1|V2\nXS4.99|0|4.99|0|V2\nXS0|0|0|0|V2\nXS|0||0|V2\nXS-12.50|0|-12.50|-2|V2");
-    EXPECT_EQ(Stored(L"李四"), -1);
-}
-
-TEST_F(MemberPoints, PartnerWhoIsNoMemberEarnsNothing) {
-    EXPECT_EQ(members.AddMoneytoSocre(db, L"零售客户", L"XS1", L"500"), 2);
-    EXPECT_EQ(members.AddReSetScoreByName(db, L"零售客户", L"10"), 2);
-    EXPECT_EQ(members.AddScoreByHistoryDoc(db, L"零售客户"), 2);
-    EXPECT_EQ(Int(L"select count(*) from VipScores"), 0);
-}
-
-TEST_F(MemberPoints, ADocumentMovedToAnotherMemberLeavesBothTotalsRight) {
-    EXPECT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"250"), 0);
-    EXPECT_EQ(Stored(L"张三"), 25);
-    EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", L"XS1", L"250"), 0);
-    EXPECT_EQ(Stored(L"张三"), 0);
-    EXPECT_EQ(Stored(L"李四"), 50);
-}
-
-// --- Spending and adjusting ------------------------------------------------------------------------
-
-TEST_F(MemberPoints, SpendingIsLimitedToTheBalance) {
+TEST_F(MemberScores, SpendingIsLimitedToTheBalance) {
     ASSERT_EQ(members.AddMoneytoSocre(db, L"王五", L"XS1", L"120"), 0);
     Clock::SetFixedLocal(2013, 5, 7, 9, 30, 0);
     EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"50", L"换购水杯"), 0);
@@ -192,17 +126,18 @@ TEST_F(MemberPoints, SpendingIsLimitedToTheBalance) {
     EXPECT_EQ(Stored(L"王五"), 70);
     EXPECT_EQ(Text(L"select LastUpdateDate from VipMember where MemberName = '王五'"), L"2013-05-07 09:30:00");
 
-    EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"71", L""), 4);
-    EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"0", L""), -1);
-    EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"-5", L""), -1);
-    EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L"五十", L""), -1);
-    EXPECT_EQ(members.InsertScoreExpend(db, L"无名", L"", L"1", L""), 4);
+    for (auto [name, points, result] : {std::tuple{L"王五", L"71", 4},
+                                        {L"王五", L"0", -1},
+                                        {L"王五", L"-5", -1},
+                                        {L"王五", L"五十", -1},
+                                        {L"无名", L"1", 4}})
+        EXPECT_EQ(members.InsertScoreExpend(db, name, L"V3", points, L""), result) << points;
     EXPECT_EQ(members.InsertScoreExpend(db, L"王五", L"V3", L" 70 ", L""), 0);
     EXPECT_EQ(Stored(L"王五"), 0);
     EXPECT_EQ(Int(L"select count(*) from VipScores"), 3);
 }
 
-TEST_F(MemberPoints, AdjustmentsAddOrTakeAway) {
+TEST_F(MemberScores, AdjustmentsAddOrTakeAway) {
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 0);
     EXPECT_EQ(members.AddReSetScoreByName(db, L"张三", L"30"), 0);
     EXPECT_EQ(Stored(L"张三"), 40);
@@ -223,17 +158,14 @@ TEST_F(MemberPoints, AdjustmentsAddOrTakeAway) {
     EXPECT_EQ(points, 0);
 }
 
-// --- Deleting and history ----------------------------------------------------------------------------
-
-TEST_F(MemberPoints, TotalsFollowDeletedRows) {
+TEST_F(MemberScores, TotalsFollowDeletedRows) {
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 0);
     Clock::SetFixedLocal(2013, 5, 8);
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS2", L"300"), 0);
     Clock::SetFixedLocal(2013, 5, 9);
     ASSERT_EQ(members.InsertScoreExpend(db, L"张三", L"V1", L"15", L"换购"), 0);
     ASSERT_EQ(Stored(L"张三"), 25);
-
-    EXPECT_EQ(Documents(members.GetScoreHistory(db, L"张三")), L"DH20130509000000,XS2,XS1");
+    EXPECT_EQ(ListOf(members.GetScoreHistory(db, L"张三"), L"ScoreDocument"), L"DH20130509000000,XS2,XS1");
 
     EXPECT_EQ(members.deleteScoreByDocment(db, L"XS2", L"张三"), 0);
     EXPECT_EQ(Stored(L"张三"), -5);
@@ -244,9 +176,9 @@ TEST_F(MemberPoints, TotalsFollowDeletedRows) {
     EXPECT_EQ(Int(L"select count(*) from VipScores"), 0);
 }
 
-// --- History rebuild and re-rating ------------------------------------------------------------------
+// --- History rebuild, re-rating, renamed members ----------------------------------------------------
 
-TEST_F(MemberPoints, EarningsRebuiltFromThePartnersDocuments) {
+TEST_F(MemberScores, EarningsRebuiltFromThePartnersDocuments) {
     Exec(
         L"insert into Account(AccountCode,CompanyName,AccountType,InAmount,LastUpdateDate) values"
         L"('SK1','张三','收入',55.5,'2013-03-01 10:00:00'),"
@@ -271,7 +203,7 @@ TEST_F(MemberPoints, EarningsRebuiltFromThePartnersDocuments) {
     EXPECT_EQ(Stored(L"张三"), 39);
 }
 
-TEST_F(MemberPoints, RatesChangeOnlyWhenAMemberIsReRated) {
+TEST_F(MemberScores, RatesChangeOnlyWhenAMemberIsReRated) {
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"95.80"), 0);
     ASSERT_EQ(members.AddReSetScoreByName(db, L"张三", L"3"), 0);
     EXPECT_EQ(members.UpDateConversion(db, L"20"), 0);
@@ -284,30 +216,25 @@ TEST_F(MemberPoints, RatesChangeOnlyWhenAMemberIsReRated) {
     EXPECT_EQ(Stored(L"张三"), 7);
 }
 
-// --- Renamed members ------------------------------------------------------------------------------
-
-TEST_F(MemberPoints, NewCodeOrNameMovesTheRows) {
+TEST_F(MemberScores, RenamedMembersAndCustomersTakeTheirRows) {
     Exec(
         L"insert into SaleBills(BillCode,CompanyName,BillType,GetAmount,LastUpdateDate) values"
         L"('XS9','张大三',1,300,'2013-01-01 09:00:00')");
     ASSERT_EQ(members.AddMoneytoSocre(db, L"张三", L"XS1", L"100"), 0);
     ASSERT_EQ(members.AddReSetScoreByName(db, L"张三", L"30"), 0);
-    const CString id = Sql(L"%d", Int(L"select ID from VipMember where MemberName = '张三'"));
-
+    const CString id = Text(L"select ID from VipMember where MemberName = '张三'");
     // A new card: every row carries the new code.
     ASSERT_EQ(members.UpdateMemberInfoByID(db, L"张三~V9~~~1980-01-01~男~~~~~~普通会员~~0", id, L"张三"), 0);
     EXPECT_EQ(Rows(L"张三"), L"XS1|0|100|10|V9\nTZ20130506140309|2||30|V9");
-
     // A new name: the adjustment stays with the member, the earnings come from the new name's bills.
     ASSERT_EQ(members.UpdateMemberInfoByID(db, L"张大三~V9~~~1980-01-01~男~~~~~~普通会员~~0", id, L"张三"), 0);
     EXPECT_EQ(Rows(L"张三"), L"");
     EXPECT_EQ(Rows(L"张大三"), L"TZ20130506140309|2||30|V9\nXS9|0|300.0|30|V9");
     EXPECT_EQ(Stored(L"张大三"), 60);
-}
 
-TEST_F(MemberPoints, RenamedCustomerKeepsItsPoints) {
+    // A renamed customer keeps its member's points.
     Exec(L"update VipMember set CompanyID = 12 where MemberName = '李四'");
-    ASSERT_EQ(members.AddMoneytoSocre(db, L"李四", L"XS1", L"100"), 0);
+    ASSERT_EQ(members.AddMoneytoSocre(db, L"李四", L"XS2", L"100"), 0);
     ASSERT_EQ(members.InsertScoreExpend(db, L"李四", L"V2", L"5", L""), 0);
     EXPECT_EQ(members.UpdateMemberInfoCompayID(db, 12, L"李四商行", L"LSSH", L"", L"", L"", L"", L"", L"", L""), 0);
     EXPECT_EQ(Int(L"select count(*) from VipScores where MemberName = '李四商行'"), 2);

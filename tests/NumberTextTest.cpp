@@ -5,14 +5,10 @@
 
 using namespace shopbiz;
 
-TEST(NumberText, NumbersStayAndOtherTextsBecomeOne) {
-    EXPECT_EQ(NumberText(L" 4.25 "), L"4.25");
-    EXPECT_EQ(NumberText(L"abc"), L"0.00000000");
-    EXPECT_EQ(NumberText(L"7kg"), L"7.00000000");
-    EXPECT_EQ(NumberText(L""), L"0.00000000");
-}
-
-TEST(NumberText, WholeNumbersOnly) {
+TEST(NumberText, NumbersStayOtherTextsBecomeOneAndWholeNumbersAreStrict) {
+    for (auto [text, sql] :
+         {std::pair{L" 4.25 ", L"4.25"}, {L"abc", L"0.00000000"}, {L"7kg", L"7.00000000"}, {L"", L"0.00000000"}})
+        EXPECT_EQ(NumberText(text), sql) << CString(text);
     int v = -1;
     EXPECT_TRUE(ParseIntText(L" 42 ", v));
     EXPECT_EQ(v, 42);

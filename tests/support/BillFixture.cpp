@@ -1,13 +1,13 @@
 #include "support/BillFixture.h"
 
 #include "common/AmountText.h"
-#include "frame/ServiceFrame.h"
 
 using shopbiz::Sql;
 
 namespace {
 
 CString Or(const wchar_t* text, const CString& otherwise) { return text ? CString(text) : otherwise; }
+int All(const BillItemRows& items, int count) { return count < 0 ? static_cast<int>(items.size()) : count; }
 
 }  // namespace
 
@@ -25,24 +25,19 @@ BillItemRows Items(std::initializer_list<ItemRow> rows) {
 
 int BillFixture::Sale(const BillArgs& b, const BillItemRows& items, int count) {
     return sale.InsertBill(db, b.code, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount, b.discountRate,
-                           b.getAmount, b.remark, items, count < 0 ? static_cast<int>(items.size()) : count, L"",
-                           b.user, error, b.type);
+                           b.getAmount, b.remark, items, All(items, count), L"", b.user, error, b.type);
 }
 
 int BillFixture::Purchase(const BillArgs& b, const BillItemRows& items, int count) {
     return pur.InsertBill(db, b.code, b.type, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount,
-                          b.discountRate, b.getAmount, b.remark, items,
-                          count < 0 ? static_cast<int>(items.size()) : count, L"", b.user, error);
+                          b.discountRate, b.getAmount, b.remark, items, All(items, count), L"", b.user, error);
 }
 
 CString BillFixture::Rows(const CString& sql) {
     CString out;
     for (CppSQLite3Query q = db.execQuery(sql); !q.eof(); q.nextRow()) {
         if (!out.IsEmpty()) out += L"; ";
-        for (int i = 0; i < q.numFields(); ++i) {
-            if (i) out += L"|";
-            out += q.fieldValue(i);
-        }
+        for (int i = 0; i < q.numFields(); ++i) out += (i ? L"|" : L"") + q.fieldValue(i);
     }
     return out;
 }
@@ -51,16 +46,11 @@ CString BillFixture::Fields(CppSQLite3Query q, std::initializer_list<const wchar
     CString out;
     for (; !q.eof(); q.nextRow()) {
         if (!out.IsEmpty()) out += L"; ";
-        CString separator;
-        for (const wchar_t* column : columns) {
-            out += separator + q.fieldValue(column);
-            separator = L"|";
-        }
+        const wchar_t* separator = L"";
+        for (const wchar_t* column : columns) out += separator + q.fieldValue(column), separator = L"|";
     }
     return out;
 }
-
-void BillFixture::Setting(const wchar_t* key, const wchar_t* value) { CSysBLL().UpdateSysSetting(db, key, value); }
 
 int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {
     const int id = CCustomerBLL().InsertCompany(db, name, type, error);
@@ -69,24 +59,7 @@ int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {
 }
 
 void BillFixture::PutMember(const wchar_t* name, const wchar_t* level) {
-    Exec(
-        Sql(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
-            L"'VIP' || CompanyID, '%s' FROM Companies WHERE CompanyName='%s'",
-            level, name));
-}
-
-double BillFixture::Stock(const wchar_t* product) {
-    return Real(Sql(L"SELECT CurStock FROM Products WHERE ProductName='%s'", product));
-}
-
-double BillFixture::WarehouseStock(const wchar_t* product) {
-    return Real(Sql(L"SELECT CurStock FROM ProductStock WHERE ProductName='%s'", product));
-}
-
-double BillFixture::Balance(const wchar_t* company) {
-    return Real(Sql(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s'", company));
-}
-
-double BillFixture::AccountBalance(const wchar_t* settleAcct) {
-    return Real(Sql(L"SELECT CurAmount FROM SettleAcct WHERE SettleAcctName='%s'", settleAcct));
+    Exec(Sql(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
+             L"'VIP' || CompanyID, '%s' FROM Companies WHERE CompanyName='%s'",
+             level, name));
 }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "frame/ServiceFrame.h"
 #include "support/ShopDbTest.h"
 
 // One item row by field instead of by position. Left null: the amount is price × count, the
@@ -22,6 +23,10 @@ struct BillArgs {
     const wchar_t *billAmount = L"0", *discountAmount = L"0", *discountRate = L"100", *getAmount = L"0";
     const wchar_t *remark = L"", *user = L"张三", *type = L"1";
 };
+// A bill of `amount` without discount, `paid` of it paid.
+inline BillArgs Bill(const wchar_t* company, const wchar_t* amount, const wchar_t* paid = L"0") {
+    return {.company = company, .billAmount = amount, .discountAmount = amount, .getAmount = paid};
+}
 
 class BillFixture : public ShopDbTest {
 protected:
@@ -34,16 +39,25 @@ protected:
     CString Rows(const CString& sql);
     // The same for the named columns of a result set.
     static CString Fields(CppSQLite3Query q, std::initializer_list<const wchar_t*> columns);
+    int Count(const wchar_t* table) { return Int(shopbiz::Sql(L"SELECT COUNT(*) FROM %s", table)); }
     // Settings the posting reads.
-    void Setting(const wchar_t* key, const wchar_t* value);
+    void Setting(const wchar_t* key, const wchar_t* value) { CSysBLL().UpdateSysSetting(db, key, value); }
     // A customer or supplier with a balance, and a member card for a customer.
     int PutCompany(const wchar_t* name, int type, double balance = 0);
     void PutMember(const wchar_t* name, const wchar_t* level = L"普通会员");
 
-    double Stock(const wchar_t* product);
-    double WarehouseStock(const wchar_t* product);
-    double Balance(const wchar_t* company);
-    double AccountBalance(const wchar_t* settleAcct);
+    double Stock(const wchar_t* product) {
+        return Real(shopbiz::Sql(L"SELECT CurStock FROM Products WHERE ProductName='%s'", product));
+    }
+    double WarehouseStock(const wchar_t* product) {
+        return Real(shopbiz::Sql(L"SELECT CurStock FROM ProductStock WHERE ProductName='%s'", product));
+    }
+    double Balance(const wchar_t* company) {
+        return Real(shopbiz::Sql(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s'", company));
+    }
+    double AccountBalance(const wchar_t* acct) {
+        return Real(shopbiz::Sql(L"SELECT CurAmount FROM SettleAcct WHERE SettleAcctName='%s'", acct));
+    }
 
     CSaleBLL sale;
     CPurBLL pur;

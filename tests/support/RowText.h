@@ -4,12 +4,20 @@
 
 #include "shopbiz.h"
 
-inline CString RowsOf(CppSQLite3DB& db, const wchar_t* sql) {
+inline CString RowsOf(CppSQLite3Query q) {
     CString text;
-    CppSQLite3Query q = db.execQuery(sql);
     for (bool first = true; !q.eof(); q.nextRow(), first = false) {
         if (!first) text += L"\n";
         for (int i = 0; i < q.numFields(); ++i) text += (i ? L"|" : L"") + q.fieldValue(i);
     }
+    return text;
+}
+inline CString RowsOf(CppSQLite3DB& db, const wchar_t* sql) { return RowsOf(db.execQuery(sql)); }
+
+// One column of every row of a result set, joined by ",".
+inline CString ListOf(CppSQLite3Query q, const wchar_t* column) {
+    CString text;
+    for (bool first = true; !q.eof(); q.nextRow(), first = false)
+        text += (first ? L"" : L",") + q.getStringField(column);
     return text;
 }
