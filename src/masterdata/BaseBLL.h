@@ -86,5 +86,9 @@ public:
     bool IsExistUserSelType(CppSQLite3DB& db, CString typeName);
 
 private:
+    // Compiles an insert of a named row and binds its first five parameters: the name, its
+    // pinyin initials, the list type and the time stamp twice.
+    CppSQLite3Statement CompileNamedInsert(CppSQLite3DB& db, const wchar_t* sql, const CString& name, int baseType);
+
     CSysBLL m_sysBLL;  // the shared helpers; holds no state
 };

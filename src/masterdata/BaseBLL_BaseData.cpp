@@ -34,18 +34,12 @@ int CBaseBLL::InsertBaseData(CppSQLite3DB& db, CString name, int baseType, CStri
             error = name + L"存在";
             return 1;
         }
-        CString searchCode;
-        m_sysBLL.GetFirstPY(name, searchCode);
-        const CString now = m_sysBLL.GetTimeNowLong();
-        CppSQLite3Statement insert = db.compileStatement(
+        CompileNamedInsert(
+            db,
             L"INSERT INTO [BaseData]([BaseName],\t[SearchCode],\t[BaseType],\t[UserID],\t[UserName],\t[CreateDate],"
-            L"[LastUpdateDate],[Remark]) VALUES(?,?,?,'0','',?,?,'')");
-        insert.bind(1, name.GetString());
-        insert.bind(2, searchCode.GetString());
-        insert.bind(3, baseType);
-        insert.bind(4, now.GetString());
-        insert.bind(5, now.GetString());
-        insert.execDML();
+            L"[LastUpdateDate],[Remark]) VALUES(?,?,?,'0','',?,?,'')",
+            name, baseType)
+            .execDML();
         return 0;
     });
 }
@@ -90,4 +84,18 @@ bool CBaseBLL::IsExist(CppSQLite3DB& db, CString name, int baseType, CString& er
         return db.execScalar(Sql(L"select count(*) from BaseData where BaseName = '%s' and BaseType = '%d'",
                                  EscapeQuotes(name), baseType)) > 0;
     });
+}
+
+CppSQLite3Statement CBaseBLL::CompileNamedInsert(CppSQLite3DB& db, const wchar_t* sql, const CString& name,
+                                                 int baseType) {
+    CString text = name, searchCode;
+    m_sysBLL.GetFirstPY(text, searchCode);
+    const CString now = m_sysBLL.GetTimeNowLong();
+    CppSQLite3Statement insert = db.compileStatement(sql);
+    insert.bind(1, name.GetString());
+    insert.bind(2, searchCode.GetString());
+    insert.bind(3, baseType);
+    insert.bind(4, now.GetString());
+    insert.bind(5, now.GetString());
+    return insert;
 }

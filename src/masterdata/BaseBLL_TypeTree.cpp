@@ -95,17 +95,11 @@ int CBaseBLL::InsertADBaseData(CppSQLite3DB& db, CString name, int baseType, int
         for (; !parent.eof(); parent.nextRow()) level = parent.getIntField(L"Level") + 1;
         parent.finalize();
 
-        CString searchCode;
-        m_sysBLL.GetFirstPY(name, searchCode);
-        const CString now = m_sysBLL.GetTimeNowLong();
-        CppSQLite3Statement insert = db.compileStatement(
+        CppSQLite3Statement insert = CompileNamedInsert(
+            db,
             L"INSERT INTO [AdvancedBaseData]([BaseName],\t[SearchCode],\t[BaseType],\t[UserID],\t[UserName],\t"
-            L"[CreateDate],[LastUpdateDate],[Remark],[ParentID],[Level]) VALUES(?,?,?,'0','',?,?,'',?,?)");
-        insert.bind(1, name.GetString());
-        insert.bind(2, searchCode.GetString());
-        insert.bind(3, baseType);
-        insert.bind(4, now.GetString());
-        insert.bind(5, now.GetString());
+            L"[CreateDate],[LastUpdateDate],[Remark],[ParentID],[Level]) VALUES(?,?,?,'0','',?,?,'',?,?)",
+            name, baseType);
         insert.bind(6, parentID);
         insert.bind(7, level);
         insert.execDML();

@@ -75,4 +75,17 @@ void PriceTransaction::Commit() {
     open_ = false;
 }
 
+bool CustomerOf(CppSQLite3Query& company, const CString& name, PricedCustomer& customer, CString& error) {
+    if (company.eof()) {
+        error = Sql(L"[%s]客户不存在！", name);
+        return false;
+    }
+    customer.id = company.getIntField(L"CompanyID");
+    customer.code = company.getStringField(L"CompanyCode");
+    customer.name = name;
+    customer.searchCode = company.getStringField(L"SearchCode");
+    company.finalize();
+    return true;
+}
+
 }  // namespace shopbiz::prices

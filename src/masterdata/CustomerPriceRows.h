@@ -27,6 +27,9 @@ struct PricedCustomer {
     int id = 0;
     CString code, name, searchCode;
 };
+// The customer of the first row of `company` under the name the caller gave; false with
+// "[name]客户不存在！" in the error text when there is no row.
+bool CustomerOf(CppSQLite3Query& company, const CString& name, PricedCustomer& customer, CString& error);
 
 // The price as it goes into SQL: a number stays as typed (unquoted); anything else goes in
 // as quoted text, which the table refuses, so a bad price fails the statement without ever

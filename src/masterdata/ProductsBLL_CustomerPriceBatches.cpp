@@ -101,16 +101,8 @@ int CProductsBLL::InsertCustPriceByCust(CppSQLite3DB& db, const PriceGridRows& r
         CppSQLite3Query company = db.execQuery(
             Sql(L"select CompanyID,CompanyCode,SearchCode from Companies where CompanyName ='%s'",
                 EscapeQuotes(CompanyName)));
-        if (company.eof()) {
-            error = Sql(L"[%s]客户不存在！", CompanyName);
-            return -1;
-        }
         PricedCustomer customer;
-        customer.id = company.getIntField(L"CompanyID");
-        customer.code = company.getStringField(L"CompanyCode");
-        customer.name = CompanyName;
-        customer.searchCode = company.getStringField(L"SearchCode");
-        company.finalize();
+        if (!CustomerOf(company, CompanyName, customer, error)) return -1;
 
         PriceTransaction batch(db);
         int status = 0;

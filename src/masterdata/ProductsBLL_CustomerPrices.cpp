@@ -50,16 +50,8 @@ int WriteCompPrice(CppSQLite3DB& db, int compPriceID, const CString& companyName
     // The customer before the product: an unknown customer must not leave a new product behind.
     CppSQLite3Query company =
         db.execQuery(sql = Sql(L"SELECT * FROM Companies WHERE CompanyName='%s';", EscapeQuotes(companyName)));
-    if (company.eof()) {
-        error = Sql(L"[%s]客户不存在！", companyName);
-        return -1;
-    }
     PricedCustomer customer;
-    customer.id = company.getIntField(L"CompanyID");
-    customer.code = company.getStringField(L"CompanyCode");
-    customer.name = companyName;
-    customer.searchCode = company.getStringField(L"SearchCode");
-    company.finalize();
+    if (!CustomerOf(company, companyName, customer, error)) return -1;
 
     PricedProduct product;
     if (FindProductByName(db, productName, product, &sql))

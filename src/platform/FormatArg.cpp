@@ -67,7 +67,7 @@ std::wstring FormatArg::AsText() const {
 
 namespace {
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -86,7 +86,7 @@ std::string NarrowPrintf(const std::string& fmt, T... values) {
     return std::string(big.data(), static_cast<size_t>(n));
 }
 
-std::string NumberSpec(const Spec& s, const char* length, char conversion) {
+std::string NumberFormat(const Directive& s, const char* length, char conversion) {
     std::string f = "%" + s.flags;
     if (s.width >= 0) f += std::to_string(s.width);
     if (s.precision >= 0) f += "." + std::to_string(s.precision);
@@ -95,7 +95,7 @@ std::string NumberSpec(const Spec& s, const char* length, char conversion) {
     return f;
 }
 
-void AppendPadded(std::wstring& out, const std::wstring& text, const Spec& s) {
+void AppendPadded(std::wstring& out, const std::wstring& text, const Directive& s) {
     std::wstring body = text;
     if (s.precision >= 0 && body.size() > static_cast<size_t>(s.precision)) body.resize(static_cast<size_t>(s.precision));
     size_t width = s.width > 0 ? static_cast<size_t>(s.width) : 0;
@@ -128,7 +128,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
             ++p;
             continue;
         }
-        Spec s;
+        Directive s;
         while (*p == L'-' || *p == L'+' || *p == L' ' || *p == L'#' || *p == L'0') s.flags += static_cast<char>(*p++);
         if (*p == L'*') {
             const FormatArg* a = take();
@@ -185,7 +185,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
                 long long v = a ? static_cast<long long>(a->AsSigned()) : 0;
                 if (quarter) v = static_cast<signed char>(v);
                 else if (half) v = static_cast<short>(v);
-                AppendWidened(out, NarrowPrintf(NumberSpec(s, "ll", 'd'), v));
+                AppendWidened(out, NarrowPrintf(NumberFormat(s, "ll", 'd'), v));
                 break;
             }
             case L'u':
@@ -196,7 +196,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
                 unsigned long long v = a ? a->AsUnsigned() : 0;
                 if (quarter) v = static_cast<unsigned char>(v);
                 else if (half) v = static_cast<unsigned short>(v);
-                AppendWidened(out, NarrowPrintf(NumberSpec(s, "ll", static_cast<char>(s.conversion)), v));
+                AppendWidened(out, NarrowPrintf(NumberFormat(s, "ll", static_cast<char>(s.conversion)), v));
                 break;
             }
             case L'f':
@@ -209,7 +209,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
             case L'A': {
                 const FormatArg* a = take();
                 double v = a ? a->AsDouble() : 0.0;
-                AppendWidened(out, NarrowPrintf(NumberSpec(s, "", static_cast<char>(s.conversion)), v));
+                AppendWidened(out, NarrowPrintf(NumberFormat(s, "", static_cast<char>(s.conversion)), v));
                 break;
             }
             case L'c':
@@ -221,7 +221,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
                 } else if (a) {
                     ch = std::wstring(1, static_cast<wchar_t>(a->AsSigned()));
                 }
-                Spec noPrecision = s;
+                Directive noPrecision = s;
                 noPrecision.precision = -1;
                 AppendPadded(out, ch, noPrecision);
                 break;
@@ -234,7 +234,7 @@ std::wstring FormatWide(const wchar_t* format, const FormatArg* args, std::size_
             }
             case L'p': {
                 const FormatArg* a = take();
-                AppendWidened(out, NarrowPrintf(NumberSpec(s, "ll", 'X'), a ? static_cast<unsigned long long>(a->AsUnsigned()) : 0ULL));
+                AppendWidened(out, NarrowPrintf(NumberFormat(s, "ll", 'X'), a ? static_cast<unsigned long long>(a->AsUnsigned()) : 0ULL));
                 break;
             }
             case L'n':  // never writes through a pointer
