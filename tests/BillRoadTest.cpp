@@ -1,5 +1,4 @@
-// The whole road of sale and purchase bills: a sequence of postings and every table it
-// touches, then deletions and changes and what they give back; deliveries of sale orders.
+// The whole road of bills: postings and every table they touch, what deletions and changes give back.
 #include <gtest/gtest.h>
 
 #include "support/BillFixture.h"
@@ -24,19 +23,9 @@ protected:
         return Rows(L"SELECT A.SettleAcctName, A.CurAmount, M.InAmount, M.OutAmount, M.Balance FROM SettleAcct A "
                     L"JOIN AccountMonth M ON M.SettleAcctID=A.SettleAcctID ORDER BY A.SettleAcctID");
     }
-    CString DayLines() {
-        return Rows(L"SELECT AccountType, InAmount, OutAmount FROM Account WHERE ProjectType=1 ORDER BY AccountType");
-    }
     CString Ledger() {
         return Rows(L"SELECT BillCode, ProductName, InCount, InPrice, OutCount, SalePrice, SaleAmount FROM Stocks "
                     L"WHERE IsSystem=0 ORDER BY StockID");
-    }
-    CString Journalled() {
-        return Rows(L"SELECT TName, CValue, OType FROM OperateData WHERE TName IN ('SaleBills', 'PurBills') "
-                    L"ORDER BY ID");
-    }
-    CString Numbers() {
-        return Rows(L"SELECT BillType, LastNO FROM BillCode WHERE YearMonth='201305' ORDER BY BillType");
     }
 };
 
@@ -58,39 +47,21 @@ TEST_F(BillRoad, AMonthOfTradingAndItsReversal) {
     giveBack.type = L"2";
     ASSERT_EQ(Sale(giveBack, Items({notebooks(L"8", L"-1")})), 3) << error;
     ASSERT_EQ(Sale(Bill(L"李四", L"128.5", L"128.5"), Items({{.price = L"3.2125", .count = L"40"}})), 4) << error;
-
-    EXPECT_EQ(Rows(L"SELECT BillCode, CompanyName, SettleAcctName, DiscountRate, OweAmount, BillType FROM SaleBills "
-                   L"ORDER BY SaleID"),
-              L"XS2013050001|零售客户|现金|1.0|0.0|1; XS2013050002|王五|工商银行|0.9|31.0|1; "
-              L"XS2013050003|王五|现金|1.0|0.0|2; XS2013050004|李四|现金|1.0|0.0|1");
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM SaleBillItems") + Int(L"SELECT COUNT(*) FROM PurBillItems"), 5 + 2);
     EXPECT_EQ(ProductRows(), L"铅笔|30.0|30.0|1.5|3.0|2.5; 本子|46.0|46.0|4.0|0.0|8.0");
-    EXPECT_EQ(Rows(L"SELECT CompanyName, ProductName, UnitName, Price FROM CompPrice ORDER BY CompPriceID"),
-              L"零售客户|铅笔|支|3.0; 王五|本子|本|8.0; 王五|铅笔|支|2.5; 李四|铅笔|支|3.2125");
     EXPECT_EQ(Ledger(),
               L"JH2013050001|铅笔|100.0|1.5|0.0|0.0|0.0; JH2013050001|本子|50.0|4.0|0.0|0.0|0.0; "
               L"XS2013050001|铅笔|0.0|0.0|10.0|3.0|30.0; XS2013050002|本子|0.0|0.0|5.0|7.2|36.0; "
               L"XS2013050002|铅笔|0.0|0.0|20.0|2.25|45.0; XS2013050003|本子|0.0|0.0|-1.0|8.0|-8.0; "
               L"XS2013050004|铅笔|0.0|0.0|40.0|3.2125|128.5");
-    EXPECT_EQ(Rows(L"SELECT LastPrice FROM Stocks WHERE IsSystem=1 ORDER BY ProductID"), L"1.5; 4.0");
-    EXPECT_EQ(DayLines(), L"支出|0.0|300.0; 收入|200.5|0.0");
     EXPECT_EQ(Money(), L"现金|-149.5|150.5|300.0|-149.5; 工商银行|50.0|50.0|0.0|50.0");
     EXPECT_EQ(Rows(L"SELECT CompanyName, CompanyType, CurAmount FROM Companies WHERE CompanyID>3 ORDER BY CompanyID"),
               L"李四|1|0.0; 华联批发|2|50.0; 王五|1|31.0");
-    EXPECT_EQ(Rows(L"SELECT MemberName, ScoreDocument, Money, Scores FROM VipScores"),
-              L"李四|XS2013050004|128.50000000|12");
-    EXPECT_EQ(Text(L"SELECT VipCore FROM VipMember"), L"12");
-    EXPECT_EQ(Journalled(),
-              L"PurBills|JH2013050001|A; SaleBills|XS2013050001|A; SaleBills|XS2013050002|A; "
-              L"SaleBills|XS2013050003|A; SaleBills|XS2013050004|A");
-    EXPECT_EQ(Numbers(), L"JHD|1; XSD|4");
+    EXPECT_EQ(Rows(L"SELECT MemberName, ScoreDocument, Scores FROM VipScores"), L"李四|XS2013050004|12");
 
     // The discounted sale goes: stock, bank, customer and ledger are given back.
     ASSERT_EQ(sale.DeleteBillByID(db, 2, error), 1) << error;
     EXPECT_EQ(ProductRows(), L"铅笔|50.0|50.0|1.5|3.0|2.5; 本子|51.0|51.0|4.0|0.0|8.0");
-    EXPECT_EQ(Money(), L"现金|-149.5|150.5|300.0|-149.5; 工商银行|0.0|0.0|0.0|0.0");
     EXPECT_EQ(Balance(L"王五"), 0.0);
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Stocks WHERE BillCode='XS2013050002'"), 0);
 
     // The member's bill is changed: posted again under its code, its points replaced.
     ASSERT_EQ(sale.UpdateBillByID(db, 4, L"XS2013050004", L"1", L"现金", L"2013-05-06", L"李四", L"96.375", L"96.375",
@@ -98,7 +69,6 @@ TEST_F(BillRoad, AMonthOfTradingAndItsReversal) {
                                   L"张三", error),
               5) << error;
     EXPECT_EQ(Rows(L"SELECT ScoreDocument, Scores FROM VipScores"), L"XS2013050004|9");
-    EXPECT_EQ(Stock(L"铅笔"), 60.0);
 
     // The purchase goes too: what is left is the retail sale, the return and the changed bill.
     ASSERT_EQ(pur.DeleteBillByID(db, 1, error), 1) << error;
@@ -106,13 +76,16 @@ TEST_F(BillRoad, AMonthOfTradingAndItsReversal) {
     EXPECT_EQ(Ledger(),
               L"XS2013050001|铅笔|0.0|0.0|10.0|3.0|30.0; XS2013050003|本子|0.0|0.0|-1.0|8.0|-8.0; "
               L"XS2013050004|铅笔|0.0|0.0|30.0|3.2125|96.375");
-    EXPECT_EQ(DayLines(), L"支出|0.0|0.0; 收入|118.375|0.0");
+    EXPECT_EQ(Rows(L"SELECT AccountType, InAmount, OutAmount FROM Account WHERE ProjectType=1 ORDER BY AccountType"),
+              L"支出|0.0|0.0; 收入|118.375|0.0");
     EXPECT_EQ(Money(), L"现金|118.375|118.375|0.0|118.375; 工商银行|0.0|0.0|0.0|0.0");
-    EXPECT_EQ(Real(L"SELECT SUM(CurAmount) FROM Companies"), 0.0);
-    EXPECT_EQ(Journalled(),
+    EXPECT_EQ(Real(L"SELECT SUM(ABS(CurAmount)) FROM Companies"), 0.0);
+    // The change journal: added, deleted, and the changed bill deleted and added again.
+    EXPECT_EQ(Rows(L"SELECT TName, CValue, OType FROM OperateData WHERE TName LIKE '%Bills' ORDER BY ID"),
               L"PurBills|JH2013050001|D; SaleBills|XS2013050001|A; SaleBills|XS2013050002|D; "
               L"SaleBills|XS2013050003|A; SaleBills|XS2013050004|D; SaleBills|XS2013050004|A");
-    EXPECT_EQ(Numbers(), L"JHD|1; XSD|4");
+    EXPECT_EQ(Rows(L"SELECT BillType, LastNO FROM BillCode WHERE YearMonth='201305' ORDER BY BillType"),
+              L"JHD|1; XSD|4");
 }
 
 TEST_F(BillRoad, SalesDeliverSaleOrders) {
@@ -123,8 +96,6 @@ TEST_F(BillRoad, SalesDeliverSaleOrders) {
     ASSERT_EQ(Sale(bill, Items({{.name = L"铅笔", .count = L"6"}})), 1);
     ASSERT_EQ(Sale(bill, Items({{.name = L"本子", .unit = L"本", .count = L"5"}, {.name = L"铅笔", .count = L"6"}})),
               2);
-    ASSERT_EQ(Rows(L"SELECT ProductID, ProductName FROM Products ORDER BY ProductID"), L"1|铅笔; 2|本子");
-
     COrderSaleBLL orders;
     auto state = [&] {
         return Rows(L"SELECT (SELECT BillState FROM SaleOrderBills), GROUP_CONCAT(FnshItemCount, '/') FROM "
@@ -132,29 +103,13 @@ TEST_F(BillRoad, SalesDeliverSaleOrders) {
     };
     // Six pencils are half a box of twelve.
     EXPECT_EQ(orders.UpdateOrderSendCount(db, 7, 1, 0), 1);
-    EXPECT_EQ(Rows(L"SELECT SaleOrderID, SaleOrderCode FROM SaleBills WHERE SaleID=1"), L"7|DD2013050001");
+    EXPECT_EQ(Rows(L"SELECT SaleOrderCode FROM SaleBills WHERE SaleID=1"), L"DD2013050001");
     EXPECT_EQ(state(), L"0|0.5/0.0");
     EXPECT_EQ(orders.UpdateOrderSendCount(db, 7, 2, 0), 1);
     EXPECT_EQ(state(), L"1|1.0/5.0");
-
     // Deleting a delivering sale takes its quantities back; the order is open again.
     ASSERT_EQ(sale.DeleteBillByID(db, 2, error), 1) << error;
     EXPECT_EQ(state(), L"0|0.5/0.0");
-    // A sale that delivers no order leaves the orders alone.
-    ASSERT_EQ(sale.DeleteBillByID(db, Sale(bill, Items({{.name = L"铅笔", .count = L"12"}})), error), 1);
-    EXPECT_EQ(state(), L"0|0.5/0.0");
-
-    // An order line without a coefficient cannot count what was delivered: a logged error.
-    Exec(L"UPDATE SaleOrderBillItems SET Coefficient='' WHERE ProductID=1");
-    TakeLog();
-    EXPECT_EQ(orders.UpdateOrderSendCount(db, 7, 1, 0), 0);
-    EXPECT_EQ(Joined(TakeLog()), "NOT NULL constraint failed: SaleOrderBillItems.FnshItemCount\n");
-    CString stateError;
-    EXPECT_EQ(orders.UpdateOrderBillStatus(db, 1, 7, stateError), 1);
-    EXPECT_EQ(Int(L"SELECT BillState FROM SaleOrderBills"), 1);
-    Exec(L"DROP TABLE SaleOrderBills");
-    EXPECT_EQ(orders.UpdateOrderBillStatus(db, 0, 7, stateError), -1);
-    EXPECT_EQ(stateError, L"no such table: SaleOrderBills");
 }
 
 }  // namespace

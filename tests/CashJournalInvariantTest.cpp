@@ -1,20 +1,16 @@
 // What writing a journal line moves, deleting it with the undo flag moves back. Seeded random
 // sequences of receipts, payments, hand-entered items, new accounts (opening entries), edits
 // and deletions, with this test acting as the caller where the caller moves a balance; at the
-// end every line is deleted again and the balances must be where they started.
-//
-// One-way effects, as the journal defines them (the test allows for exactly these):
-//  * Opening entries: writing one adds nothing to the month totals (the account only gets its
-//    month row), deleting one takes its amount off the month's income and balance.
-//  * The account's balance is set to the opening amount when the account is opened, not moved
-//    by the entry; deleting the entry takes the amount off. Accounts opened during the
-//    sequence so end at zero, accounts opened before it at their start less that opening.
-//  * Hand-entered items (project type 3) never move the partner's balance, neither when
-//    written nor when deleted; so partners named on them stay where they are.
-//  * Not part of the sequence: the day's sales and purchase lines (their deletion is one-way,
-//    see CashJournalTest) and UpdateExistAccount (it moves nothing but the line).
+// end every line is deleted again and the balances must be where they started, allowing for
+// exactly these one-way effects of the journal:
+//  * An opening entry adds nothing to the month totals when written; deleting it takes its
+//    amount off the month's income and balance, and off the account's balance (which was set,
+//    not moved, when the account was opened).
+//  * Hand-entered items (project type 3) never move the partner's balance.
+// Not part of the sequence: the day's lines (their deletion is one-way, see CashJournalTest).
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <random>
 #include <string>
@@ -28,9 +24,7 @@ using shopbiz::Sql;
 
 namespace {
 
-struct MonthTotals {
-    double in = 0, out = 0, balance = 0;
-};
+using MonthTotals = std::array<double, 3>;                // in, out, balance
 using MonthKey = std::pair<std::wstring, std::wstring>;  // account name, "yyyy-mm"
 using Sums = std::map<std::wstring, double>;
 
@@ -38,7 +32,6 @@ class CashJournalInvariant : public ShopDbTest, public ::testing::WithParamInter
 protected:
     void SetUp() override {
         ShopDbTest::SetUp();
-        // Partners with balances; the journal lowers them on receipts and payments.
         Exec(
             L"INSERT INTO Companies (CompanyName, CompanyCode, CompanyType, CurAmount) VALUES ('甲客户', 'KH0101', "
             L"1, 120.50), ('乙客户', 'KH0102', 1, 0), ('丙客户', 'KH0103', 1, -33.10), ('丁供应商', 'GYS0101', 2, "
@@ -47,13 +40,11 @@ protected:
         ASSERT_EQ(accounts.InsertLIstData(db, 1, L"工商银行", L"工行", L"6222", L"1000", error), 0) << error;
         ASSERT_EQ(journal.UpdateAccountMonth(db, L"2013-03-15", L"收入", L"现金", 1, 42.0, error), 0);
         Exec(L"UPDATE SettleAcct SET CurAmount = 77.7 WHERE SettleAcctName = '现金'");
-        TakeLog();
         accountsAtStart = SumBy(L"SELECT SettleAcctName, CurAmount FROM SettleAcct");
         openingsAtStart = SumBy(L"SELECT SettleAcctName, InAmount FROM Account WHERE ProjectType = 4");
         partnersAtStart = SumBy(L"SELECT CompanyName, CurAmount FROM Companies");
         monthsAtStart = Months();
     }
-
     // The second column summed by the first.
     Sums SumBy(const wchar_t* sql) {
         Sums sums;
@@ -65,12 +56,9 @@ protected:
         std::map<MonthKey, MonthTotals> months;
         for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, strftime('%Y-%m', Month), InAmount, OutAmount, "
                                               L"Balance FROM AccountMonth");
-             !q.eof(); q.nextRow()) {
-            MonthTotals& m = months[{q.getStringField(0).str(), q.getStringField(1).str()}];
-            m.in += q.getFloatField(2);
-            m.out += q.getFloatField(3);
-            m.balance += q.getFloatField(4);
-        }
+             !q.eof(); q.nextRow())
+            for (int i = 0; i < 3; ++i)
+                months[{q.getStringField(0).str(), q.getStringField(1).str()}][i] += q.getFloatField(2 + i);
         return months;
     }
 
@@ -86,27 +74,20 @@ protected:
 
     std::mt19937 rng;
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-    template <class T>
-    const T& Any(const std::vector<T>& items) {
-        return items[Pick(static_cast<int>(items.size()))];
-    }
+    CString Any(const std::vector<CString>& items) { return items[Pick(static_cast<int>(items.size()))]; }
     double Amount() { return std::uniform_int_distribution<int>(1, 500000)(rng) / 100.0; }
-    CString Date() {
-        const int month = 3 + Pick(5);
-        return Sql(L"2013-%02d-%02d", month, 1 + Pick(28));
-    }
+    CString Date() { return Sql(L"2013-%02d-%02d", 3 + Pick(5), 1 + Pick(28)); }
     Account RandomAccount() {
         std::vector<Account> all;
         for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, SettleAcctID FROM SettleAcct ORDER BY 2");
              !q.eof(); q.nextRow())
             all.push_back({q.getStringField(0).str(), q.getIntField(1)});
-        return Any(all);
+        return all[Pick(static_cast<int>(all.size()))];
     }
     std::vector<Line> Lines(const wchar_t* where = L"1") {
         std::vector<Line> lines;
-        for (CppSQLite3Query q = db.execQuery(Sql(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s "
-                                                  L"ORDER BY AccountID",
-                                                  where));
+        for (CppSQLite3Query q = db.execQuery(
+                 Sql(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s ORDER BY AccountID", where));
              !q.eof(); q.nextRow())
             lines.push_back({q.getIntField(0), q.getIntField(1), q.getStringField(2) == L"收入"});
         return lines;
@@ -114,42 +95,32 @@ protected:
     CString Partner(bool customer) {
         // Now and then one the shop has never dealt with: the journal creates it.
         if (Pick(10) == 0) return Sql(customer ? L"新客户%d" : L"新供应商%d", ++freshPartners);
-        return customer ? Any<CString>({L"甲客户", L"乙客户", L"丙客户"}) : Any<CString>({L"丁供应商", L"戊供应商"});
+        return customer ? Any({L"甲客户", L"乙客户", L"丙客户"}) : Any({L"丁供应商", L"戊供应商"});
     }
-    CString Project(bool income) {
-        return income ? Any<CString>({L"利息收入", L"其他收入"}) : Any<CString>({L"房租", L"水电费", L"杂费"});
-    }
+    CString Project(bool income) { return income ? Any({L"利息收入", L"其他收入"}) : Any({L"房租", L"水电费", L"杂费"}); }
 
     // The caller's part: receipts and income put money into the account, the rest takes it out.
-    void CallerMoves(const Account& account, bool moneyIn, double amount) {
+    void CallerMoves(const Account& account, bool moneyIn, double amount, const char* kind) {
         ASSERT_EQ(accounts.UpdateBaseAccount(db, account.name.c_str(), moneyIn ? -amount : amount, error, 1), 0)
             << error;
+        ++done[kind];
     }
-
-    void Receipt(bool receipt) {
+    // A new receipt, payment or (when handEntered) hand-entered item of either side.
+    void Write(bool moneyIn, bool handEntered) {
         const Account account = RandomAccount();
         const double amount = Amount();
-        const CString code = Sql(receipt ? L"SK%05d" : L"FK%05d", ++billCodes);
-        ASSERT_GE(receipt ? journal.InsertAccountByRec(db, account.name.c_str(), account.id, Partner(true), Date(),
-                                                       code, L"收款", amount, error)
-                          : journal.InsertAccountByPay(db, account.name.c_str(), account.id, Partner(false), Date(),
-                                                       code, L"付款", amount, error),
+        const CString code = Sql(moneyIn ? L"SK%05d" : L"FK%05d", ++billCodes);
+        const wchar_t* name = account.name.c_str();
+        ASSERT_GE(handEntered ? journal.InsertAccount(db, name, account.id, moneyIn ? L"收入" : L"支出", Date(), L"",
+                                                      L"手工", Pick(3) ? Partner(moneyIn) : CString(),
+                                                      Project(moneyIn), amount, error, 3)
+                  : moneyIn ? journal.InsertAccountByRec(db, name, account.id, Partner(true), Date(), code, L"收款",
+                                                         amount, error)
+                            : journal.InsertAccountByPay(db, name, account.id, Partner(false), Date(), code, L"付款",
+                                                         amount, error),
                   0)
             << error;
-        CallerMoves(account, receipt, amount);
-        ++done[receipt ? "receipt" : "payment"];
-    }
-    void HandEntered() {
-        const Account account = RandomAccount();
-        const bool income = Pick(2) == 0;
-        const double amount = Amount();
-        const CString partner = Pick(3) == 0 ? CString() : Partner(income);
-        ASSERT_GE(journal.InsertAccount(db, account.name.c_str(), account.id, income ? L"收入" : L"支出", Date(), L"",
-                                        L"手工", partner, Project(income), amount, error, 3),
-                  0)
-            << error;
-        CallerMoves(account, income, amount);
-        ++done["hand-entered"];
+        CallerMoves(account, moneyIn, amount, handEntered ? "hand-entered" : moneyIn ? "receipt" : "payment");
     }
     void OpenAccount() {
         // The opening amount rolled to cents, as a user types it.
@@ -163,10 +134,9 @@ protected:
         // Only an account whose opening entry is still there: the edit rewrites that entry.
         const std::vector<Line> openings = Lines(L"ProjectType = 4");
         if (openings.empty()) return;
-        CppSQLite3Query q =
-            db.execQuery(Sql(L"SELECT S.SettleAcctID, S.SettleAcctName, S.CurAmount FROM Account A "
-                             L"JOIN SettleAcct S USING (SettleAcctID) WHERE A.AccountID = %d",
-                             Any(openings).id));
+        CppSQLite3Query q = db.execQuery(Sql(L"SELECT S.SettleAcctID, S.SettleAcctName, S.CurAmount FROM Account A "
+                                             L"JOIN SettleAcct S USING (SettleAcctID) WHERE A.AccountID = %d",
+                                             openings[Pick(static_cast<int>(openings.size()))].id));
         const int id = q.getIntField(0);
         const CString name = q.getStringField(1),
                       balance = Sql(L"%.2f", q.getFloatField(2) + (Pick(2) ? 1 : -1) * Amount());
@@ -178,58 +148,52 @@ protected:
     void Update() {
         const std::vector<Line> lines = Lines(L"ProjectType IN (2, 3)");
         if (lines.empty()) return;
-        const Line line = Any(lines);
+        const Line line = lines[Pick(static_cast<int>(lines.size()))];
         const Account account = RandomAccount();
         const double amount = Amount();
+        const bool moneyIn = line.projectType == 2 ? line.income : Pick(2) == 0;  // an item may change sides
         int result = 0;
-        bool moneyIn = line.income;
-        if (line.projectType == 2) {
-            result = line.income ? journal.UpdateAccountByRec(db, line.id, account.name.c_str(), Partner(true), Date(),
-                                                              L"改收款", amount, error, L"", account.id)
-                                 : journal.UpdateAccountByPay(db, line.id, account.name.c_str(), Partner(false), Date(),
-                                                              L"改付款", amount, error, L"", account.id);
-        } else {
-            moneyIn = Pick(2) == 0;  // a hand-entered item may change sides
+        if (line.projectType == 3)
             result = journal.UpdateAccount(db, line.id, moneyIn ? L"收入" : L"支出", Date(), L"", L"改手工",
                                            Pick(2) ? Partner(moneyIn) : CString(), Project(moneyIn), amount, error,
                                            account.name.c_str(), account.id, 3);
-        }
+        else if (moneyIn)
+            result = journal.UpdateAccountByRec(db, line.id, account.name.c_str(), Partner(true), Date(), L"改收款",
+                                                amount, error, L"", account.id);
+        else
+            result = journal.UpdateAccountByPay(db, line.id, account.name.c_str(), Partner(false), Date(), L"改付款",
+                                                amount, error, L"", account.id);
         ASSERT_GE(result, 0) << error;
         // The old line's effects were undone by the update; the caller moves the new amount.
-        CallerMoves(account, moneyIn, amount);
-        ++done[line.projectType == 2 ? "receipt/payment change" : "hand-entered change"];
+        CallerMoves(account, moneyIn, amount, line.projectType == 2 ? "receipt/payment change" : "hand-entered change");
     }
     void Delete(const Line& line) {
         if (line.projectType == 4) {
             // One-way: the month totals never got the opening amount, they lose it now.
-            CppSQLite3Query q =
-                db.execQuery(Sql(L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount "
-                                 L"FROM Account WHERE AccountID = %d",
-                                 line.id));
-            MonthTotals& m = openingsTakenOff[{q.getStringField(0).str(), q.getStringField(1).str()}];
-            m.in -= q.getFloatField(2);
-            m.balance -= q.getFloatField(2);
+            CppSQLite3Query q = db.execQuery(Sql(L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount "
+                                                 L"FROM Account WHERE AccountID = %d",
+                                                 line.id));
+            openingsTakenOff[{q.getStringField(0).str(), q.getStringField(1).str()}] += q.getFloatField(2);
         }
         ASSERT_EQ(journal.DeleteAccount(db, line.id, error, 1), 0) << error;
         ++done[line.projectType == 4 ? "opening entry deleted" : "line deleted"];
     }
     void Step() {
         const int roll = Pick(100);
-        if (roll < 20) return Receipt(true);
-        if (roll < 40) return Receipt(false);
-        if (roll < 60) return HandEntered();
+        if (roll < 60) return Write(roll % 2 == 0, roll >= 40);
         if (roll < 64) return OpenAccount();
         if (roll < 68) return EditAccount();
         if (roll < 84) return Update();
         const std::vector<Line> lines = Lines();
-        if (!lines.empty()) Delete(Any(lines));
+        if (!lines.empty()) Delete(lines[Pick(static_cast<int>(lines.size()))]);
     }
 
     CAccountBLL journal;
     CAccInfoBLL accounts;
     CString error;
     Sums accountsAtStart, openingsAtStart, partnersAtStart;
-    std::map<MonthKey, MonthTotals> monthsAtStart, openingsTakenOff;
+    std::map<MonthKey, MonthTotals> monthsAtStart;
+    std::map<MonthKey, double> openingsTakenOff;
     int billCodes = 0, freshPartners = 0, openedAccounts = 0;
     std::map<std::string, int> done;  // steps taken, by kind
 };
@@ -251,8 +215,8 @@ TEST_P(CashJournalInvariant, DeletingEveryLineRestoresEveryBalance) {
     }
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Account"), 0);
 
-    // Accounts lose the opening balance they had before the sequence; partners created on the
-    // fly, like accounts opened during it, started from nothing (see the top of the file).
+    // Accounts lose the opening balance they had before the sequence (those opened during it
+    // end at zero); partners, those created on the fly too, end where they started.
     for (const auto& [name, balance] : SumBy(L"SELECT SettleAcctName, CurAmount FROM SettleAcct"))
         EXPECT_NEAR(balance, accountsAtStart[name] - openingsAtStart[name], 1e-6) << "account " << CString(name);
     for (const auto& [name, balance] : SumBy(L"SELECT CompanyName, CurAmount FROM Companies"))
@@ -260,17 +224,14 @@ TEST_P(CashJournalInvariant, DeletingEveryLineRestoresEveryBalance) {
     // Months: where they started, less the opening amounts taken off; new rows started at zero.
     std::map<MonthKey, MonthTotals> expected = monthsAtStart;
     for (const auto& [key, taken] : openingsTakenOff) {
-        expected[key].in += taken.in;
-        expected[key].balance += taken.balance;
+        expected[key][0] -= taken;
+        expected[key][2] -= taken;
     }
     const std::map<MonthKey, MonthTotals> months = Months();
-    for (const auto& [key, totals] : months) {
-        const MonthTotals want = expected[key];
-        SCOPED_TRACE(CString(key.first).ToUtf8() + " " + CString(key.second).ToUtf8());
-        EXPECT_NEAR(totals.in, want.in, 1e-6);
-        EXPECT_NEAR(totals.out, want.out, 1e-6);
-        EXPECT_NEAR(totals.balance, want.balance, 1e-6);
-    }
+    for (const auto& [key, totals] : months)
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(totals[i], expected[key][i], 1e-6)
+                << "month " << CString(key.first) << " " << CString(key.second) << ", column " << i;
     for (const auto& [key, want] : expected) EXPECT_TRUE(months.count(key)) << "month row lost";
 }
 

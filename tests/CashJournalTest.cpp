@@ -2,8 +2,6 @@
 // totals, changing and deleting lines (CAccountBLL).
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "frame/ServiceFrame.h"
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
@@ -32,20 +30,17 @@ protected:
     int Pur(const wchar_t* account, const wchar_t* date, const wchar_t* amount) {
         return journal.UpdateAccountByPur(db, account, Id(account), date, amount, error);
     }
-    int Rec(const wchar_t* account, const wchar_t* partner, const wchar_t* date, const wchar_t* code, double amount,
-            const wchar_t* desc = L"") {
-        return journal.InsertAccountByRec(db, account, Id(account), partner, date, code, desc, amount, error);
+    int Rec(const wchar_t* account, const wchar_t* partner, const wchar_t* date, const wchar_t* code, double amount) {
+        return journal.InsertAccountByRec(db, account, Id(account), partner, date, code, L"", amount, error);
     }
     int Pay(const wchar_t* account, const wchar_t* partner, const wchar_t* date, const wchar_t* code, double amount) {
         return journal.InsertAccountByPay(db, account, Id(account), partner, date, code, L"", amount, error);
     }
     // A hand-entered item.
-    int Item(const wchar_t* type, const wchar_t* date, const wchar_t* partner, const wchar_t* project, double amount,
-             const wchar_t* desc = L"") {
-        return journal.InsertAccount(db, L"现金", 1, type, date, L"", desc, partner, project, amount, error, 3);
+    int Item(const wchar_t* type, const wchar_t* date, const wchar_t* partner, const wchar_t* project, double amount) {
+        return journal.InsertAccount(db, L"现金", 1, type, date, L"", L"", partner, project, amount, error, 3);
     }
     int Delete(int id, int undo = 1) { return journal.DeleteAccount(db, id, error, undo); }
-
     // The balance of the partner or settlement account of the name.
     double Balance(const wchar_t* name) {
         return Real(
@@ -55,12 +50,9 @@ protected:
     }
     // "In/Out/Balance" of the account's month.
     CString Month(const wchar_t* name, const wchar_t* month) {
-        CppSQLite3Query q =
-            db.execQuery(Sql(L"SELECT InAmount, OutAmount, Balance FROM AccountMonth WHERE "
-                             L"SettleAcctName='%s' AND strftime('%%Y-%%m', Month)='%s'",
-                             name, month));
-        return q.eof() ? CString(L"none")
-                       : Sql(L"%g/%g/%g", q.getFloatField(0), q.getFloatField(1), q.getFloatField(2));
+        return Text(Sql(L"SELECT IFNULL((SELECT printf('%%g/%%g/%%g', InAmount, OutAmount, Balance) FROM AccountMonth "
+                        L"WHERE SettleAcctName='%s' AND strftime('%%Y-%%m', Month)='%s'), 'none')",
+                        name, month));
     }
     int Lines(const wchar_t* where = L"1") { return Int(Sql(L"SELECT COUNT(*) FROM Account WHERE %s", where)); }
     int NewestLine() { return Int(L"SELECT MAX(AccountID) FROM Account"); }
@@ -73,18 +65,14 @@ protected:
     CString error;
 };
 
-// --- The day's lines ----------------------------------------------------------------------------
 
 TEST_F(CashJournal, DayLinesCollectSalesDepositsAndPurchasesAndTheirDeletionIsOneWay) {
     ASSERT_EQ(Sale(L"现金", L"2013-05-06", L"30.5"), 0) << error;
     ASSERT_EQ(Sale(L"工商银行", L"2013-05-06", L"20"), 0);
     ASSERT_EQ(Order(L"现金", L"2013-05-06", L"5"), 0);
-    ASSERT_EQ(Lines(), 1);
     const int day = NewestLine();
-    EXPECT_EQ(Line(day,
-                   L"ProjectType, AccountType, InAmount, ProjectName, AccountDesp, CompanyName, CompanyID, "
-                   L"SettleAcctID, SettleAcctName, IsSystem"),
-              L"1|收入|55.5|销售收入|销售货品|零售客户|1|-1||1");
+    EXPECT_EQ(Line(day, L"ProjectType, AccountType, InAmount, ProjectName, CompanyName, SettleAcctID, SettleAcctName"),
+              L"1|收入|55.5|销售收入|零售客户|-1|");
     // Each account's month gets what went through it; the line's account stays empty.
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"35.5/0/35.5");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"20/0/20");
@@ -93,40 +81,21 @@ TEST_F(CashJournal, DayLinesCollectSalesDepositsAndPurchasesAndTheirDeletionIsOn
     // A deposit first names the day's line.
     ASSERT_EQ(Order(L"现金", L"2013-05-07", L"8"), 0);
     ASSERT_EQ(Sale(L"现金", L"2013-05-07", L"2"), 0);
-    EXPECT_EQ(Line(NewestLine(), L"ProjectType, ProjectName, AccountDesp, InAmount"), L"1|收订金/欠款|预订货品|10.0");
-    // Purchases have their own line per day.
-    ASSERT_EQ(Pur(L"工商银行", L"2013-05-07", L"100"), 0);
+    EXPECT_EQ(Line(NewestLine(), L"ProjectName, AccountDesp, InAmount"), L"收订金/欠款|预订货品|10.0");
+    ASSERT_EQ(Pur(L"工商银行", L"2013-05-07", L"100"), 0);  // purchases have their own line per day
     ASSERT_EQ(Pur(L"工商银行", L"2013-05-07", L"-40"), 0);  // a return
     ASSERT_EQ(Pur(L"工商银行", L"2013-05-08", L"7"), 0);
-    EXPECT_EQ(RowsOf(db,
-                     L"SELECT AccountDate, ProjectType, ProjectName, AccountDesp, CompanyName, OutAmount FROM "
-                     L"Account WHERE AccountType='支出' ORDER BY AccountDate"),
-              L"2013-05-07|1|进货支出|购进货品|零散供应商|60.0\n2013-05-08|1|进货支出|购进货品|零散供应商|7.0");
+    EXPECT_EQ(RowsOf(db, L"SELECT AccountDate, ProjectName, CompanyName, OutAmount FROM Account WHERE OutAmount > 0"),
+              L"2013-05-07|进货支出|零散供应商|60.0\n2013-05-08|进货支出|零散供应商|7.0");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"20/67/-47");
 
-    // The day's line carries no settlement account, so deleting it reverses the month on the
-    // empty account name and leaves the accounts alone; the retail customer's balance goes up
-    // by the line, as for any line with a partner.
+    // Deleting the day's line (no settlement account) reverses the month of the empty account
+    // name; the retail customer's balance goes up by the line, as for any line with a partner.
     ASSERT_EQ(Delete(day), 0) << error;
-    EXPECT_EQ(Lines(L"AccountDate='2013-05-06'"), 0);
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"45.5/0/45.5");
     EXPECT_EQ(Month(L"", L"2013-05"), L"-55.5/0/-55.5");
     EXPECT_EQ(Balance(L"零售客户"), 55.5);
     EXPECT_EQ(Balance(L"现金"), 0.0);
-}
-
-TEST_F(CashJournal, RaisingADayLineIsJournalledForSalesAndPurchasesOnly) {
-    SyncOn();
-    Order(L"现金", L"2013-05-06", L"1");
-    Exec(L"DELETE FROM OperateData");
-    Order(L"现金", L"2013-05-06", L"1");
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM OperateData"), 0);
-    Sale(L"现金", L"2013-05-06", L"1");
-    EXPECT_EQ(RowsOf(db, L"SELECT TName, CValue, OType FROM OperateData"), Sql(L"Account|%d|U", NewestLine()));
-    Exec(L"DELETE FROM OperateData");
-    Pur(L"现金", L"2013-05-06", L"1");  // the day's first: added
-    Pur(L"现金", L"2013-05-06", L"1");  // an update of a row journalled as added keeps it added
-    EXPECT_EQ(RowsOf(db, L"SELECT TName, CValue, OType FROM OperateData"), Sql(L"Account|%d|A", NewestLine()));
 }
 
 TEST_F(CashJournal, ImportRebuildsTheDayLinesFromTheBills) {
@@ -147,7 +116,6 @@ TEST_F(CashJournal, ImportRebuildsTheDayLinesFromTheBills) {
     }
 }
 
-// --- Month totals -------------------------------------------------------------------------------
 
 TEST_F(CashJournal, MonthTotalsAreKeptPerAccountAndCalendarMonth) {
     EXPECT_EQ(journal.UpdateAccountMonth(db, L"2013-05-06", L"收入", L"现金", 1, 100.0, error), 0);
@@ -163,23 +131,15 @@ TEST_F(CashJournal, MonthTotalsAreKeptPerAccountAndCalendarMonth) {
     // Names are matched as they are stored, made safe.
     journal.UpdateAccountMonth(db, L"2013-05-02", L"收入", L"O'Brien", 9, 3.0, error);
     EXPECT_EQ(Month(L"O*Brien", L"2013-05"), L"3/0/3");
-
-    Exec(L"DROP TABLE AccountMonth");
-    EXPECT_EQ(journal.UpdateAccountMonth(db, L"2013-05-02", L"收入", L"现金", 1, 3.0, error), -1);
-    EXPECT_EQ(error, L"no such table: AccountMonth");
 }
 
-// --- Receipts and payments ----------------------------------------------------------------------
 
 TEST_F(CashJournal, AReceiptLowersWhatTheCustomerOwesOnceAndItsDeletionUndoesIt) {
-    ASSERT_EQ(Rec(L"工商银行", L"甲客户", L"2013-05-06", L"SK001", 120.0, L"还款"), 0) << error;
+    ASSERT_EQ(Rec(L"工商银行", L"甲客户", L"2013-05-06", L"SK001", 120.0), 0) << error;
     const int id = NewestLine();
-    EXPECT_EQ(Line(id,
-                   L"ProjectType, ProjectID, ProjectName, AccountCode, CompanyID, CompanyCode, SettleAcctName, "
-                   L"InAmount, OutAmount, IsSystem, CreateDate"),
-              L"2|3|收订金/欠款|SK001|4|KH0101|工商银行|120.0|0.0|1|2013-05-06 14:03:09");
-    // A second receipt under the code is refused with nothing moved: the code's line is where
-    // a new line of that code goes, its removal has to come first.
+    EXPECT_EQ(Line(id, L"ProjectType, ProjectName, AccountCode, CompanyID, CompanyCode, SettleAcctName, InAmount"),
+              L"2|收订金/欠款|SK001|4|KH0101|工商银行|120.0");
+    // A second receipt under the code is refused with nothing moved.
     EXPECT_EQ(Rec(L"工商银行", L"甲客户", L"2013-05-06", L"SK001", 50.0), -1);
     EXPECT_NE(error.Find(L"UNIQUE"), -1) << error;
     EXPECT_EQ(Lines(), 1);
@@ -201,18 +161,11 @@ TEST_F(CashJournal, AReceiptLowersWhatTheCustomerOwesOnceAndItsDeletionUndoesIt)
 TEST_F(CashJournal, APaymentLowersWhatTheShopOwesAndWithoutTheUndoFlagOnlyThePartnerIsRestored) {
     ASSERT_EQ(Pay(L"工商银行", L"丁供应商", L"2013-04-30", L"FK001", 300.0), 0);
     const int id = NewestLine();
-    EXPECT_EQ(Line(id, L"AccountType, ProjectID, ProjectName, InAmount, OutAmount"), L"支出|4|付订金/欠款|0.0|300.0");
+    EXPECT_EQ(Line(id, L"AccountType, ProjectName, OutAmount"), L"支出|付订金/欠款|300.0");
     EXPECT_EQ(Balance(L"丁供应商"), 500.0);
     EXPECT_EQ(Month(L"工商银行", L"2013-04"), L"0/300/-300");
-    CString type, account, amount, other = L"x";
-    EXPECT_EQ(journal.GetZJZKInfo(db, id, type, account, amount, other), 1);
-    EXPECT_EQ(type + L"|" + account + L"|" + amount + L"|" + other, L"支出|工商银行|300.0|");
-    EXPECT_EQ(journal.GetZJZKInfo(db, 999, type, account, amount, other), 1);
-    EXPECT_EQ(type, L"");
-
     CAccInfoBLL().UpdateBaseAccount(db, L"工商银行", 300.0, error, 1);
     ASSERT_EQ(Delete(id, 0), 0);
-    EXPECT_FALSE(journal.IsExist(db, id));
     EXPECT_EQ(Balance(L"丁供应商"), 800.0);
     EXPECT_EQ(Month(L"工商银行", L"2013-04"), L"0/300/-300");
     EXPECT_EQ(Balance(L"工商银行"), 700.0);
@@ -221,16 +174,14 @@ TEST_F(CashJournal, APaymentLowersWhatTheShopOwesAndWithoutTheUndoFlagOnlyThePar
 TEST_F(CashJournal, AnUnknownPartnerIsCreatedFirstOrStopsTheLine) {
     ASSERT_EQ(Rec(L"现金", L"新客户", L"2013-05-06", L"SK002", 50.0), 0);
     ASSERT_EQ(Pay(L"现金", L"新供应商", L"2013-05-06", L"FK002", 20.0), 0);
-    // A partner whose name holds a quote is found under the name it is stored with.
-    ASSERT_EQ(Rec(L"现金", L"O'Brien", L"2013-05-06", L"SK003", 5.0), 0);
     EXPECT_EQ(RowsOf(db, L"SELECT CompanyName, CompanyType, CurAmount FROM Companies WHERE CompanyID > 5"),
-              L"新客户|1|-50.0\n新供应商|2|-20.0\nO*Brien|1|-5.0");
-    EXPECT_EQ(Lines(L"CompanyID > 5"), 3);
+              L"新客户|1|-50.0\n新供应商|2|-20.0");
+    EXPECT_EQ(Lines(L"CompanyID > 5"), 2);
 
     Exec(L"CREATE TRIGGER NoPartners BEFORE INSERT ON Companies BEGIN SELECT RAISE(ABORT, 'closed'); END");
     EXPECT_EQ(Rec(L"现金", L"又一个客户", L"2013-06-06", L"SK1", 50.0), -1);
     EXPECT_EQ(error, L"新增往来单位名称为“又一个客户”失败!");
-    EXPECT_EQ(Lines(), 3);
+    EXPECT_EQ(Lines(), 2);
     EXPECT_EQ(Month(L"现金", L"2013-06"), L"none");
 }
 
@@ -241,9 +192,7 @@ TEST_F(CashJournal, ChangingAReceiptReplacesItUnderTheSameCode) {
               0)
         << error;
     EXPECT_FALSE(journal.IsExist(db, old));
-    EXPECT_GT(NewestLine(), old);
-    EXPECT_EQ(Line(NewestLine(), L"AccountCode, SettleAcctName, AccountDate, AccountDesp, InAmount"),
-              L"SK007|工商银行|2013-05-06|改|80.0");
+    EXPECT_EQ(Line(NewestLine(), L"AccountCode, SettleAcctName, InAmount"), L"SK007|工商银行|80.0");
     EXPECT_EQ(Balance(L"甲客户"), 420.0);
     EXPECT_EQ(Month(L"现金", L"2013-04"), L"0/0/0");
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"80/0/80");
@@ -255,40 +204,26 @@ TEST_F(CashJournal, ChangingAReceiptReplacesItUnderTheSameCode) {
     EXPECT_EQ(Balance(L"丁供应商"), 650.0);
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"0/150/-150");
 
-    // A line that is not there is neither deleted nor changed.
+    // A line that is not there cannot be deleted.
     EXPECT_EQ(Delete(999), -1);
     EXPECT_EQ(error, L"ID号为999的收支单不存在或者其日期为空!");
-    EXPECT_EQ(
-        journal.UpdateAccount(db, 999, L"收入", L"2013-05-06", L"", L"", L"", L"利息收入", 1.0, error, L"现金", 1, 3),
-        -1);
-    EXPECT_EQ(journal.UpdateAccountByRec(db, 999, L"现金", L"甲客户", L"2013-05-06", L"", 1.0, error, L"", 1), -1);
     EXPECT_EQ(Lines(), 2);
-    EXPECT_EQ(Balance(L"甲客户"), 420.0);
-    EXPECT_EQ(Month(L"现金", L"2013-05"), L"0/150/-150");
 }
 
-// --- Hand-entered items -------------------------------------------------------------------------
 
 TEST_F(CashJournal, AHandEnteredItemCreatesOrSwitchesOnItsProjectAndMovesTheMonth) {
     // A project name of the other kind is refused.
     EXPECT_EQ(Item(L"支出", L"2013-05-06", L"", L"销售收入", 5.0), -3);
     EXPECT_EQ(error, L"收支项目名称为“销售收入”已经存在，请确认!");
-    EXPECT_EQ(Lines(), 0);
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"none");
-
-    ASSERT_EQ(Item(L"支出", L"2013-05-06", L"", L"房租", 1500.0, L"五月房租"), 0) << error;
-    EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Project WHERE ProjectName='房租' AND AccountType='支出' AND ProjectType=3"),
-              1);
-    EXPECT_EQ(Line(NewestLine(), L"ProjectID, ProjectType, IsSystem, CompanyName"),
-              Text(L"SELECT ProjectID FROM Project WHERE ProjectName='房租'") + L"|3|0|");
+    ASSERT_EQ(Item(L"支出", L"2013-05-06", L"", L"房租", 1500.0), 0) << error;
+    EXPECT_EQ(Line(NewestLine(), L"ProjectID"), Text(L"SELECT ProjectID FROM Project WHERE ProjectName='房租' AND "
+                                                     L"AccountType='支出' AND ProjectType=3"));
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"0/1500/-1500");
-    EXPECT_EQ(Balance(L"现金"), 0.0);
-
     Exec(L"INSERT INTO Project (ProjectName, ProjectType, AccountType, IsDisable) VALUES ('租金收入', 3, '收入', 1)");
     ASSERT_EQ(Item(L"收入", L"2013-05-06", L"甲客户", L"租金收入", 9.0), 0);
     EXPECT_EQ(RowsOf(db, L"SELECT IsDisable FROM Project WHERE ProjectName='租金收入'"), L"0");  // one row, on
     // With a partner the item neither creates a balance nor moves one.
-    EXPECT_EQ(Line(NewestLine(), L"ProjectName, CompanyCode"), L"租金收入|KH0101");
     EXPECT_EQ(Balance(L"甲客户"), 500.0);
     EXPECT_EQ(Month(L"现金", L"2013-05"), L"9/1500/-1491");
 }
@@ -299,11 +234,7 @@ TEST_F(CashJournal, ChangingAHandEnteredItemMovesItsMonth) {
                                     L"工商银行", 2, 3),
               0)
         << error;
-    EXPECT_EQ(Lines(), 1);
-    EXPECT_EQ(Line(NewestLine(), L"InAmount"), L"30.0");
     EXPECT_EQ(Month(L"现金", L"2013-04"), L"0/0/0");
-    EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"30/0/30");
-
     // The amounts alone, nothing else moves.
     ASSERT_EQ(journal.UpdateExistAccount(db, NewestLine(), L"支出", L"", L"", L"", L"", L"", 12.0, error, L"", 0, 3),
               0);
@@ -311,7 +242,6 @@ TEST_F(CashJournal, ChangingAHandEnteredItemMovesItsMonth) {
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"30/0/30");
 }
 
-// --- Line IDs, opening entries, points ----------------------------------------------------------
 
 TEST_F(CashJournal, NewLineIdsNeverCollideOrComeBack) {
     for (int i = 0; i < 3; ++i) Item(L"收入", L"2013-05-06", L"", L"利息收入", 1.0);
@@ -323,17 +253,10 @@ TEST_F(CashJournal, NewLineIdsNeverCollideOrComeBack) {
     Exec(L"UPDATE sqlite_sequence SET seq = 1 WHERE name = 'Account'");
     ASSERT_EQ(Item(L"收入", L"2013-05-06", L"", L"利息收入", 1.0), 0) << error;
     EXPECT_EQ(NewestLine(), 5);
-    EXPECT_EQ(Lines(), 4);
 }
 
-TEST_F(CashJournal, AnAccountsOpeningEntryIsFoundAndRemovedByName) {
+TEST_F(CashJournal, AnAccountsOpeningEntryIsRemovedByName) {
     ASSERT_EQ(CAccInfoBLL().InsertLIstData(db, 1, L"农业银行", L"", L"", L"200", error), 0);
-    CppSQLite3Query entry = journal.GetACIDBySetAccName(db, L"农业银行", error);
-    ASSERT_FALSE(entry.eof());
-    EXPECT_EQ(entry.getIntField(L"AccountID"), NewestLine());
-    EXPECT_EQ(entry.getStringField(L"AccountDate"), L"2013-05-06");
-    entry.finalize();
-
     ASSERT_EQ(journal.DeleteAccount(db, CString(L" 农业银行 "), error), 0) << error;
     EXPECT_EQ(Lines(), 0);
     // Undone: the month loses the amount it never had, the balance the amount it was opened with.
@@ -345,8 +268,8 @@ TEST_F(CashJournal, AnAccountsOpeningEntryIsFoundAndRemovedByName) {
 TEST_F(CashJournal, IncomeWithABillCodeEarnsTheMemberPoints) {
     Exec(L"INSERT INTO VipMember (MemberName, MemberCode, LevelName) VALUES ('甲客户', 'VIP01', '普通会员')");
     ASSERT_EQ(Rec(L"现金", L"甲客户", L"2013-05-06", L"SK100", 128.5), 0);
-    EXPECT_EQ(RowsOf(db, L"SELECT ScoreDocument, Money, Scores FROM VipScores"), L"SK100|128.50|12");
-    EXPECT_EQ(Text(L"SELECT VipCore FROM VipMember"), L"12");
+    EXPECT_EQ(RowsOf(db, L"SELECT ScoreDocument, Money, Scores, VipCore FROM VipScores, VipMember"),
+              L"SK100|128.50|12|12");
     // No code, or money going out: no points.
     Item(L"收入", L"2013-05-06", L"甲客户", L"利息收入", 100.0);
     Pay(L"现金", L"甲客户", L"2013-05-06", L"FK100", 100.0);

@@ -33,33 +33,14 @@ int BillFixture::Purchase(const BillArgs& b, const BillItemRows& items, int coun
                           b.discountRate, b.getAmount, b.remark, items, All(items, count), L"", b.user, error);
 }
 
-CString BillFixture::Rows(const CString& sql) {
-    CString out;
-    for (CppSQLite3Query q = db.execQuery(sql); !q.eof(); q.nextRow()) {
-        if (!out.IsEmpty()) out += L"; ";
-        for (int i = 0; i < q.numFields(); ++i) out += (i ? L"|" : L"") + q.fieldValue(i);
-    }
-    return out;
-}
-
-CString BillFixture::Fields(CppSQLite3Query q, std::initializer_list<const wchar_t*> columns) {
-    CString out;
-    for (; !q.eof(); q.nextRow()) {
-        if (!out.IsEmpty()) out += L"; ";
-        const wchar_t* separator = L"";
-        for (const wchar_t* column : columns) out += separator + q.fieldValue(column), separator = L"|";
-    }
-    return out;
-}
-
 int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {
     const int id = CCustomerBLL().InsertCompany(db, name, type, error);
     if (balance != 0) CCustomerBLL().AddCurrentAmount(db, id, balance, error);
     return id;
 }
 
-void BillFixture::PutMember(const wchar_t* name, const wchar_t* level) {
+void BillFixture::PutMember(const wchar_t* name) {
     Exec(Sql(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
-             L"'VIP' || CompanyID, '%s' FROM Companies WHERE CompanyName='%s'",
-             level, name));
+             L"'VIP' || CompanyID, '普通会员' FROM Companies WHERE CompanyName='%s'",
+             name));
 }

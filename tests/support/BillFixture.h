@@ -1,15 +1,14 @@
 #pragma once
-// Bills posted through the services with readable arguments, and the rows they leave read
-// back as text, for the tests of the sale and purchase road.
+// Bills posted through the services with readable arguments, and the rows they leave as text.
 
 #include <initializer_list>
 
 #include "frame/ServiceFrame.h"
+#include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-// One item row by field instead of by position. Left null: the amount is price × count, the
-// entered unit is the base unit, the entered count and price and the original price are the
-// base ones.
+// One item row by field. Left null: the amount is price × count; the entered unit, count and
+// price and the original price are the base ones.
 struct ItemRow {
     const wchar_t *code = L"", *name = L"铅笔", *unit = L"支", *price = L"2", *count = L"1", *amount = nullptr;
     const wchar_t *remark = L"", *showUnit = nullptr, *coefficient = L"1", *showCount = nullptr;
@@ -30,36 +29,25 @@ inline BillArgs Bill(const wchar_t* company, const wchar_t* amount, const wchar_
 
 class BillFixture : public ShopDbTest {
 protected:
-    // Post with all rows (or the first `count`); the new bill ID, -1 or -2; `error` holds
-    // what the service left in it.
+    // Post all rows (or the first `count`): the new bill ID, -1 or -2; `error` as the service left it.
     int Sale(const BillArgs& bill, const BillItemRows& items, int count = -1);
     int Purchase(const BillArgs& bill, const BillItemRows& items, int count = -1);
-
-    // Every row of the query, fields joined by '|', rows by "; ".
-    CString Rows(const CString& sql);
-    // The same for the named columns of a result set.
-    static CString Fields(CppSQLite3Query q, std::initializer_list<const wchar_t*> columns);
+    // Every row of the query: fields joined by '|', rows by "; ".
+    CString Rows(const CString& sql) { CString rows = RowsOf(db, sql); rows.Replace(L"\n", L"; "); return rows; }
     int Count(const wchar_t* table) { return Int(shopbiz::Sql(L"SELECT COUNT(*) FROM %s", table)); }
-    // Settings the posting reads.
     void Setting(const wchar_t* key, const wchar_t* value) { CSysBLL().UpdateSysSetting(db, key, value); }
     // A customer or supplier with a balance, and a member card for a customer.
     int PutCompany(const wchar_t* name, int type, double balance = 0);
-    void PutMember(const wchar_t* name, const wchar_t* level = L"普通会员");
-
-    double Stock(const wchar_t* product) {
-        return Real(shopbiz::Sql(L"SELECT CurStock FROM Products WHERE ProductName='%s'", product));
-    }
-    double WarehouseStock(const wchar_t* product) {
-        return Real(shopbiz::Sql(L"SELECT CurStock FROM ProductStock WHERE ProductName='%s'", product));
-    }
-    double Balance(const wchar_t* company) {
-        return Real(shopbiz::Sql(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s'", company));
-    }
-    double AccountBalance(const wchar_t* acct) {
-        return Real(shopbiz::Sql(L"SELECT CurAmount FROM SettleAcct WHERE SettleAcctName='%s'", acct));
-    }
-
+    void PutMember(const wchar_t* name);
+    // CurStock of a product (in the warehouse), CurAmount of a partner or an account.
+    double Stock(const wchar_t* product) { return Named(L"CurStock FROM Products WHERE ProductName", product); }
+    double WarehouseStock(const wchar_t* p) { return Named(L"CurStock FROM ProductStock WHERE ProductName", p); }
+    double Balance(const wchar_t* company) { return Named(L"CurAmount FROM Companies WHERE CompanyName", company); }
+    double AccountBalance(const wchar_t* a) { return Named(L"CurAmount FROM SettleAcct WHERE SettleAcctName", a); }
     CSaleBLL sale;
     CPurBLL pur;
     CString error;
+
+private:
+    double Named(const wchar_t* what, const wchar_t* name) { return Real(shopbiz::Sql(L"SELECT %s='%s'", what, name)); }
 };
