@@ -17,7 +17,7 @@ const wchar_t* kCreateW = L"CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT
 void FrameInsert(benchmark::State& state) {
     CppSQLite3DB db;
     db.open(":memory:");
-    db.execDML(kCreateW);
+    db.execScript(kCreateW);
     CSysBLL sys;
     const CString sql(kInsertW);
     for (auto _ : state) benchmark::DoNotOptimize(sys.ExecSQL(db, sql));
@@ -41,7 +41,7 @@ void RawInsert(benchmark::State& state) {
 void FrameSelect(benchmark::State& state) {
     CppSQLite3DB db;
     db.open(":memory:");
-    db.execDML(kCreateW);
+    db.execScript(kCreateW);
     CSysBLL sys;
     const CString sql(kSelectW);
     for (auto _ : state) {

@@ -12,18 +12,18 @@
 #include <vector>
 
 #include "common/AmountText.h"
-#include "frame/ServiceFrame.h"
+#include "frame/SqlText.h"
 #include "shopbiz.h"
 
 namespace {
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 constexpr int kProducts = 1000, kCustomers = 200, kHistoryBills = 20000;
 constexpr int kBills = 2000, kLines = 5;
 
-CString ProductName(int i) { return Sql(L"商品%04d", i); }
-CString CustomerName(int i) { return Sql(L"客户%03d", i); }
+CString ProductName(int i) { return Fmt(L"商品%04d", i); }
+CString CustomerName(int i) { return Fmt(L"客户%03d", i); }
 
 // --- The shop before the run -------------------------------------------------------------------
 
@@ -46,7 +46,7 @@ CppSQLite3DB& TemplateShop() {
         CProductsBLL products;
         for (int i = 0; i < kProducts; ++i) {
             bool exists = false;
-            products.AddProducts(*shop, ProductName(i), Sql(L"SP%04d", i), L"", L"个", L"1000", L"6", L"10.5", L"9",
+            products.AddProducts(*shop, ProductName(i), Fmt(L"SP%04d", i), L"", L"个", L"1000", L"6", L"10.5", L"9",
                                  L"", L"", false, L"", exists);
         }
         CString error;
@@ -142,19 +142,19 @@ const std::vector<Bill>& Bills() {
         for (int b = 0; b < kBills; ++b) {
             Bill bill;
             bill.customer = CustomerName(b % kCustomers);
-            bill.date = Sql(L"2013-05-%02d", 1 + b % 28);
+            bill.date = Fmt(L"2013-05-%02d", 1 + b % 28);
             double total = 0;
             for (int k = 0; k < kLines; ++k) {
                 const int product = (b * 7 + k * 131) % kProducts, count = 1 + (b + k) % 5;
-                const CString price = Sql(L"%.2lf", kPrice), qty = Sql(L"%d", count);
-                const CString amount = Sql(L"%.2lf", kPrice * count);
-                bill.lines.push_back({Sql(L"SP%04d", product), ProductName(product), L"个", price, qty, amount, L"",
+                const CString price = Fmt(L"%.2lf", kPrice), qty = Fmt(L"%d", count);
+                const CString amount = Fmt(L"%.2lf", kPrice * count);
+                bill.lines.push_back({Fmt(L"SP%04d", product), ProductName(product), L"个", price, qty, amount, L"",
                                       L"", L"个", L"1", qty, price, price, L"1"});
                 bill.parts.push_back({product + 1, count});
                 total += kPrice * count;
             }
-            bill.amount = Sql(L"%.2lf", total);
-            bill.paid = Sql(L"%.2lf", b % 3 == 0 ? total - 10 : total);  // every third bill leaves 10 owing
+            bill.amount = Fmt(L"%.2lf", total);
+            bill.paid = Fmt(L"%.2lf", b % 3 == 0 ? total - 10 : total);  // every third bill leaves 10 owing
             all.push_back(bill);
         }
         return all;
@@ -292,28 +292,28 @@ void PlainSameEndState(benchmark::State& state) {
         Run(h, "BEGIN");
         int number = 0;
         for (const Bill& bill : Bills()) {
-            const CString code = Sql(L"XS201305%04d", ++number);
+            const CString code = Fmt(L"XS201305%04d", ++number);
             const int customer = 4 + (number - 1) % kCustomers;
             const double amount = shopbiz::ParseAmount(bill.amount), paid = shopbiz::ParseAmount(bill.paid);
-            header.Text(1, code).Int(2, customer).Text(3, Sql(L"KH%04d", customer - 1)).Text(4, bill.customer);
+            header.Text(1, code).Int(2, customer).Text(3, Fmt(L"KH%04d", customer - 1)).Text(4, bill.customer);
             header.Real(5, amount).Real(6, amount).Real(7, paid).Real(8, amount - paid).Text(9, bill.date);
             header.Text(10, now).Text(11, now).Step();
             const sqlite3_int64 saleID = sqlite3_last_insert_rowid(h);
             for (const Bill::Line& part : bill.parts) {
-                const CString name = ProductName(part.product - 1), productCode = Sql(L"SP%04d", part.product - 1);
+                const CString name = ProductName(part.product - 1), productCode = Fmt(L"SP%04d", part.product - 1);
                 line.Int(1, saleID).Text(2, code).Text(3, productCode).Text(4, name).Text(5, now).Text(6, now);
                 line.Int(7, part.product).Real(8, kPrice).Real(9, kPrice * part.count).Real(10, part.count);
                 line.Real(11, part.count).Real(12, kPrice).Real(13, kPrice).Step();
                 const sqlite3_int64 itemID = sqlite3_last_insert_rowid(h);
                 ledger.Text(1, bill.date).Text(2, code).Int(3, itemID).Int(4, part.product).Text(5, name);
-                ledger.Text(6, productCode).Int(7, customer).Text(8, Sql(L"KH%04d", customer - 1));
+                ledger.Text(6, productCode).Int(7, customer).Text(8, Fmt(L"KH%04d", customer - 1));
                 ledger.Text(9, bill.customer).Real(10, part.count).Real(11, kPrice);
                 ledger.Real(12, kPrice * part.count).Text(13, bill.date).Text(14, now).Step();
                 stock.Real(1, part.count).Int(2, part.product).Step();
                 warehouse.Real(1, part.count).Int(2, part.product).Step();
                 if (priceUpdate.Real(1, kPrice).Text(2, now).Int(3, customer).Int(4, part.product).Step() == 0) {
                     priceInsert.Int(1, part.product).Text(2, name).Text(3, productCode).Int(4, customer);
-                    priceInsert.Text(5, Sql(L"KH%04d", customer - 1)).Text(6, bill.customer).Real(7, kPrice);
+                    priceInsert.Text(5, Fmt(L"KH%04d", customer - 1)).Text(6, bill.customer).Real(7, kPrice);
                     priceInsert.Text(8, now).Step();
                 }
             }
@@ -345,7 +345,7 @@ void PlainHeadersAndLines(benchmark::State& state) {
         Run(h, "BEGIN");
         int number = 0;
         for (const Bill& bill : Bills()) {
-            const CString code = Sql(L"XS201305%04d", ++number);
+            const CString code = Fmt(L"XS201305%04d", ++number);
             const double amount = shopbiz::ParseAmount(bill.amount), paid = shopbiz::ParseAmount(bill.paid);
             header.Text(1, code).Int(2, 4 + (number - 1) % kCustomers).Text(3, bill.customer).Real(4, amount);
             header.Real(5, amount).Real(6, paid).Real(7, amount - paid).Text(8, bill.date).Text(9, now);

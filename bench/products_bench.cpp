@@ -8,17 +8,17 @@
 #include <memory>
 #include <string>
 
-#include "frame/ServiceFrame.h"
+#include "frame/SqlText.h"
 #include "shopbiz.h"
 
 namespace {
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 constexpr int kProducts = 10000;
 
-CString Name(int i) { return Sql(L"商品%05d", i); }
-CString Code(int i) { return Sql(L"SP%05d", i); }
+CString Name(int i) { return Fmt(L"商品%05d", i); }
+CString Code(int i) { return Fmt(L"SP%05d", i); }
 
 void NewShop(CppSQLite3DB& db) {
     db.open(":memory:");

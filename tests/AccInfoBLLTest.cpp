@@ -8,7 +8,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -21,13 +21,13 @@ protected:
         return accounts.UpdateBaseData(db, id, L"1", name, L"", L"", amount, error, 1);
     }
     int IdOf(const wchar_t* name) {
-        return Int(Sql(L"SELECT SettleAcctID FROM SettleAcct WHERE SettleAcctName='%s'", name));
+        return Int(Fmt(L"SELECT SettleAcctID FROM SettleAcct WHERE SettleAcctName='%s'", name));
     }
     CString Account(const wchar_t* name, const wchar_t* columns) {
-        return RowsOf(db, Sql(L"SELECT %s FROM SettleAcct WHERE SettleAcctName='%s'", columns, name));
+        return RowsOf(db, Fmt(L"SELECT %s FROM SettleAcct WHERE SettleAcctName='%s'", columns, name));
     }
     int Count(const wchar_t* table, const wchar_t* where = L"1") {
-        return Int(Sql(L"SELECT COUNT(*) FROM %s WHERE %s", table, where));
+        return Int(Fmt(L"SELECT COUNT(*) FROM %s WHERE %s", table, where));
     }
 
     CAccInfoBLL accounts;
@@ -43,11 +43,11 @@ TEST_F(AccInfo, CreateWritesTheAccountItsOpeningEntryAndItsMonthRow) {
     EXPECT_EQ(RowsOf(db,
                      L"SELECT COUNT(*), ProjectType, ProjectName, AccountType, InAmount, AccountDate, SettleAcctID "
                      L"FROM Account"),
-              Sql(L"1|4|账户操作|收入|100.0|2013-05-06|%d", id));
+              shopbiz::Fmt(L"1|4|账户操作|收入|100.0|2013-05-06|%d", id));
     // The account has its month, but the opening amount is not income of the month.
     EXPECT_EQ(RowsOf(db, L"SELECT SettleAcctName, Month, InAmount, OutAmount, Balance FROM AccountMonth"),
               L"工商银行|2013-05-06|0.0|0.0|0.0");
-    EXPECT_EQ(Count(L"OperateData", Sql(L"TName='SettleAcct' AND CValue='%d' AND OType='A'", id)), 1);
+    EXPECT_EQ(Count(L"OperateData", Fmt(L"TName='SettleAcct' AND CValue='%d' AND OType='A'", id)), 1);
 }
 
 TEST_F(AccInfo, CreateRefusesEmptyAndTakenNames) {
@@ -87,7 +87,7 @@ TEST_F(AccInfo, EditByIdKeepsTheMovementsSinceOpeningAndCarriesTheName) {
     EXPECT_EQ(error, L"已经存在,请确认!");
     Exec(L"UPDATE SettleAcct SET CurAmount = 160 WHERE SettleAcctName='工商银行'");
     Exec(L"UPDATE Account SET AccountDate = '2013-01-02'");  // the opening entry keeps its day
-    Exec(Sql(L"INSERT INTO SaleBills (BillCode, SettleAcctID, SettleAcctName) VALUES ('XS1', %d, '工商银行')", id));
+    Exec(Fmt(L"INSERT INTO SaleBills (BillCode, SettleAcctID, SettleAcctName) VALUES ('XS1', %d, '工商银行')", id));
 
     ASSERT_EQ(accounts.UpdateBaseData(db, id, L"2", L"工行基本户", L"工行", L"62", L"200", error, 1), 0) << error;
     EXPECT_EQ(Account(L"工行基本户", L"CurAmount, InitAmount, SettleAcctType"), L"200.0|140.0|2");
@@ -130,7 +130,7 @@ TEST_F(AccInfo, DeleteRefusesSystemAccountsAndKeepsTheHistory) {
     EXPECT_EQ(accounts.DeleteBaseData(db, L"1", error), 2);
     EXPECT_EQ(Count(L"SettleAcct", L"SettleAcctID=1"), 1);
     ASSERT_EQ(Create(L"工商银行", L"100"), 0);
-    EXPECT_EQ(accounts.DeleteBaseData(db, Sql(L"%d", IdOf(L"工商银行")), error), 0);
+    EXPECT_EQ(accounts.DeleteBaseData(db, Fmt(L"%d", IdOf(L"工商银行")), error), 0);
     EXPECT_EQ(Count(L"SettleAcct"), 1);
     // The journal and the month totals keep what happened.
     EXPECT_EQ(Count(L"Account") + Count(L"AccountMonth"), 2);

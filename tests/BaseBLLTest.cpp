@@ -7,7 +7,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -96,7 +96,7 @@ protected:
             L"insert into Products (ProductName, TypeID, TypeName, IsLocal) values ('连衣裙', 4, '女装', 1), "
             L"('网店裙', 4, '女装', 0), ('衬衫', 5, '男装', 1)");
         for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"Stocks", L"CompPrice"})
-            Exec(Sql(L"insert into %s (ProductID, TypeID, TypeName) values (1, 4, '女装')", table));
+            Exec(Fmt(L"insert into %s (ProductID, TypeID, TypeName) values (1, 4, '女装')", table));
     }
     CString TypeNamesOfWomenswear() {
         return Text(
@@ -138,7 +138,7 @@ protected:
         base.InsertProject(db, name, accountType, status, isProfit, error);
         return status;
     }
-    int IdOf(const wchar_t* name) { return Int(Sql(L"select ProjectID from Project where ProjectName = '%s'", name)); }
+    int IdOf(const wchar_t* name) { return Int(Fmt(L"select ProjectID from Project where ProjectName = '%s'", name)); }
     CString ignored;
 };
 
@@ -157,7 +157,7 @@ TEST_F(Projects, UpdateCarriesNameAndSideIntoTheAccounts) {
     Status(L"杂费", L"支出");
     const int id = IdOf(L"杂费");
     Exec(
-        Sql(L"insert into Account (ProjectID, ProjectName, AccountType, InAmount, OutAmount) values "
+        Fmt(L"insert into Account (ProjectID, ProjectName, AccountType, InAmount, OutAmount) values "
             L"(%d, '杂费', '支出', 0, 30), (%d, '杂费', '支出', 0, 12.5), (1, '销售收入', '收入', 99, 0)",
             id, id));
     base.DisableProject(db, id, true, ignored);

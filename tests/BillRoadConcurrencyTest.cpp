@@ -21,7 +21,7 @@ TEST_F(BillRoadConcurrency, ThreadsPostingAtOnceLoseNothing) {
             CSaleBLL sales;
             CPurBLL purchases;
             CString error;
-            const CString customer = Sql(L"客户%d", t), supplier = Sql(L"供应商%d", t);
+            const CString customer = shopbiz::Fmt(L"客户%d", t), supplier = shopbiz::Fmt(L"供应商%d", t);
             for (int round = 0; round < kRounds; ++round) {
                 // Buy 5 at 1 (3 paid), sell 3 at 2 (4 paid), and post and delete one more sale.
                 failures[t] += purchases.InsertBill(db, L"", L"1", L"现金", L"2013-05-06", supplier, L"5", L"5", L"100",
@@ -39,14 +39,14 @@ TEST_F(BillRoadConcurrency, ThreadsPostingAtOnceLoseNothing) {
     EXPECT_EQ(failures, std::vector<int>(kThreads, 0));
     const int bills = kThreads * kRounds;
     EXPECT_EQ(Rows(L"SELECT (SELECT COUNT(*) FROM PurBills), COUNT(*), COUNT(DISTINCT BillCode) FROM SaleBills"),
-              CString(Sql(L"%d|%d|%d", bills, bills, bills)));
+              shopbiz::Fmt(L"%d|%d|%d", bills, bills, bills));
     EXPECT_EQ(Int(L"SELECT LastNO FROM BillCode WHERE BillType='XSD' AND YearMonth='201305'"), 2 * bills);
     EXPECT_EQ(Stock(L"铅笔"), bills * (5 - 3));
     EXPECT_EQ(WarehouseStock(L"铅笔"), bills * (5 - 3));
     EXPECT_EQ(AccountBalance(L"现金"), bills * (4 - 3));
     EXPECT_EQ(Rows(L"SELECT InAmount, OutAmount, Balance FROM AccountMonth"),
-              CString(Sql(L"%d.0|%d.0|%d.0", 4 * bills, 3 * bills, bills)));
-    EXPECT_EQ(Rows(L"SELECT DISTINCT CurAmount FROM Companies WHERE CompanyID>3"), CString(Sql(L"%d.0", 2 * kRounds)));
+              shopbiz::Fmt(L"%d.0|%d.0|%d.0", 4 * bills, 3 * bills, bills));
+    EXPECT_EQ(Rows(L"SELECT DISTINCT CurAmount FROM Companies WHERE CompanyID>3"), shopbiz::Fmt(L"%d.0", 2 * kRounds));
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Stocks WHERE IsSystem=0"), 2 * bills);
     EXPECT_EQ(CSysBLL::m_lock.HeldCount(), 0);
 }

@@ -20,7 +20,7 @@
 #include "frame/ServiceFrame.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -76,7 +76,7 @@ protected:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
     CString Any(const std::vector<CString>& items) { return items[Pick(static_cast<int>(items.size()))]; }
     double Amount() { return std::uniform_int_distribution<int>(1, 500000)(rng) / 100.0; }
-    CString Date() { return Sql(L"2013-%02d-%02d", 3 + Pick(5), 1 + Pick(28)); }
+    CString Date() { return Fmt(L"2013-%02d-%02d", 3 + Pick(5), 1 + Pick(28)); }
     Account RandomAccount() {
         std::vector<Account> all;
         for (CppSQLite3Query q = db.execQuery(L"SELECT SettleAcctName, SettleAcctID FROM SettleAcct ORDER BY 2");
@@ -87,14 +87,14 @@ protected:
     std::vector<Line> Lines(const wchar_t* where = L"1") {
         std::vector<Line> lines;
         for (CppSQLite3Query q = db.execQuery(
-                 Sql(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s ORDER BY AccountID", where));
+                 Fmt(L"SELECT AccountID, ProjectType, AccountType FROM Account WHERE %s ORDER BY AccountID", where));
              !q.eof(); q.nextRow())
             lines.push_back({q.getIntField(0), q.getIntField(1), q.getStringField(2) == L"收入"});
         return lines;
     }
     CString Partner(bool customer) {
         // Now and then one the shop has never dealt with: the journal creates it.
-        if (Pick(10) == 0) return Sql(customer ? L"新客户%d" : L"新供应商%d", ++freshPartners);
+        if (Pick(10) == 0) return Fmt(customer ? L"新客户%d" : L"新供应商%d", ++freshPartners);
         return customer ? Any({L"甲客户", L"乙客户", L"丙客户"}) : Any({L"丁供应商", L"戊供应商"});
     }
     CString Project(bool income) { return income ? Any({L"利息收入", L"其他收入"}) : Any({L"房租", L"水电费", L"杂费"}); }
@@ -109,7 +109,7 @@ protected:
     void Write(bool moneyIn, bool handEntered) {
         const Account account = RandomAccount();
         const double amount = Amount();
-        const CString code = Sql(moneyIn ? L"SK%05d" : L"FK%05d", ++billCodes);
+        const CString code = Fmt(moneyIn ? L"SK%05d" : L"FK%05d", ++billCodes);
         const wchar_t* name = account.name.c_str();
         ASSERT_GE(handEntered ? journal.InsertAccount(db, name, account.id, moneyIn ? L"收入" : L"支出", Date(), L"",
                                                       L"手工", Pick(3) ? Partner(moneyIn) : CString(),
@@ -125,7 +125,7 @@ protected:
     void OpenAccount() {
         // The opening amount rolled to cents, as a user types it.
         ASSERT_EQ(
-            accounts.InsertLIstData(db, 1, Sql(L"账户%d", ++openedAccounts), L"", L"", Sql(L"%.2f", Amount()), error),
+            accounts.InsertLIstData(db, 1, Fmt(L"账户%d", ++openedAccounts), L"", L"", Fmt(L"%.2f", Amount()), error),
             0)
             << error;
         ++done["new account"];
@@ -134,12 +134,12 @@ protected:
         // Only an account whose opening entry is still there: the edit rewrites that entry.
         const std::vector<Line> openings = Lines(L"ProjectType = 4");
         if (openings.empty()) return;
-        CppSQLite3Query q = db.execQuery(Sql(L"SELECT S.SettleAcctID, S.SettleAcctName, S.CurAmount FROM Account A "
+        CppSQLite3Query q = db.execQuery(Fmt(L"SELECT S.SettleAcctID, S.SettleAcctName, S.CurAmount FROM Account A "
                                              L"JOIN SettleAcct S USING (SettleAcctID) WHERE A.AccountID = %d",
                                              openings[Pick(static_cast<int>(openings.size()))].id));
         const int id = q.getIntField(0);
         const CString name = q.getStringField(1),
-                      balance = Sql(L"%.2f", q.getFloatField(2) + (Pick(2) ? 1 : -1) * Amount());
+                      balance = Fmt(L"%.2f", q.getFloatField(2) + (Pick(2) ? 1 : -1) * Amount());
         q.finalize();
         ASSERT_EQ(accounts.UpdateBaseData(db, id, L"1", name, L"", L"", balance, error, 1), 0) << error;
         ASSERT_TRUE(TakeMessageBoxes().empty());
@@ -170,7 +170,7 @@ protected:
     void Delete(const Line& line) {
         if (line.projectType == 4) {
             // One-way: the month totals never got the opening amount, they lose it now.
-            CppSQLite3Query q = db.execQuery(Sql(L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount "
+            CppSQLite3Query q = db.execQuery(Fmt(L"SELECT SettleAcctName, strftime('%%Y-%%m', AccountDate), InAmount "
                                                  L"FROM Account WHERE AccountID = %d",
                                                  line.id));
             openingsTakenOff[{q.getStringField(0).str(), q.getStringField(1).str()}] += q.getFloatField(2);

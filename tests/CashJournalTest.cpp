@@ -6,7 +6,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -44,20 +44,20 @@ protected:
     // The balance of the partner or settlement account of the name.
     double Balance(const wchar_t* name) {
         return Real(
-            Sql(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s' UNION ALL SELECT CurAmount FROM "
+            Fmt(L"SELECT CurAmount FROM Companies WHERE CompanyName='%s' UNION ALL SELECT CurAmount FROM "
                 L"SettleAcct WHERE SettleAcctName='%s'",
                 name, name));
     }
     // "In/Out/Balance" of the account's month.
     CString Month(const wchar_t* name, const wchar_t* month) {
-        return Text(Sql(L"SELECT IFNULL((SELECT printf('%%g/%%g/%%g', InAmount, OutAmount, Balance) FROM AccountMonth "
+        return Text(Fmt(L"SELECT IFNULL((SELECT printf('%%g/%%g/%%g', InAmount, OutAmount, Balance) FROM AccountMonth "
                         L"WHERE SettleAcctName='%s' AND strftime('%%Y-%%m', Month)='%s'), 'none')",
                         name, month));
     }
-    int Lines(const wchar_t* where = L"1") { return Int(Sql(L"SELECT COUNT(*) FROM Account WHERE %s", where)); }
+    int Lines(const wchar_t* where = L"1") { return Int(Fmt(L"SELECT COUNT(*) FROM Account WHERE %s", where)); }
     int NewestLine() { return Int(L"SELECT MAX(AccountID) FROM Account"); }
     CString Line(int id, const wchar_t* columns) {
-        return RowsOf(db, Sql(L"SELECT %s FROM Account WHERE AccountID=%d", columns, id));
+        return RowsOf(db, Fmt(L"SELECT %s FROM Account WHERE AccountID=%d", columns, id));
     }
     void SyncOn() { CSysBLL().UpdateSysSetting(db, L"IsUseDataSync", L"1"); }
 
@@ -155,7 +155,7 @@ TEST_F(CashJournal, AReceiptLowersWhatTheCustomerOwesOnceAndItsDeletionUndoesIt)
     EXPECT_EQ(Month(L"工商银行", L"2013-05"), L"0/0/0");
     EXPECT_EQ(Balance(L"工商银行"), 1000.0);
     EXPECT_EQ(RowsOf(db, L"SELECT TName, CValue, OType FROM OperateData"),
-              Sql(L"Companies|4|U\nSettleAcct|工商银行|U\nAccount|%d|D", id));
+              shopbiz::Fmt(L"Companies|4|U\nSettleAcct|工商银行|U\nAccount|%d|D", id));
 }
 
 TEST_F(CashJournal, APaymentLowersWhatTheShopOwesAndWithoutTheUndoFlagOnlyThePartnerIsRestored) {

@@ -8,7 +8,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST_F(CustomerPrices, OneRowPerCustomerProductAndUnitQueriedAndDeleted) {
     SyncOn();
     EXPECT_EQ(Set(L"华联", L"面粉", L"袋", L"7.5"), 1);
     EXPECT_EQ(RowsOf(db, L"SELECT * FROM CompPrice"),
-              Sql(L"1|%d|面粉|P001|%d|%s|华联|2|默认类别|10|袋|7.5|2013-05-06 14:03:09|HL|MF|", flour, huaLian,
+              shopbiz::Fmt(L"1|%d|面粉|P001|%d|%s|华联|2|默认类别|10|袋|7.5|2013-05-06 14:03:09|HL|MF|", flour, huaLian,
                   Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='华联'")));
     shopbiz::Clock::SetFixedLocal(2013, 5, 7, 9, 0, 0);
     EXPECT_EQ(Set(L"华联", L"面粉", L"箱", L"70"), 1);
@@ -95,7 +95,7 @@ TEST_F(CustomerPrices, OneRowPerCustomerProductAndUnitQueriedAndDeleted) {
     EXPECT_EQ(ids(prices.GetCustPriceByCustAndProd(db, L"华联", L"面粉")).GetLength(), 4);
     EXPECT_EQ(Cells(prices.GetCustPriceByCustAndProd(db, L"新华", L"面粉"),
                     {L"CompPriceID", L"ProductID", L"UnitName", L"Price"}),
-              Sql(L"0|%d|袋|10.0;", flour));
+              Fmt(L"0|%d|袋|10.0;", flour));
 
     // The same unit again: that row's price and time only.
     EXPECT_EQ(Set(L"华联", L"面粉", L"袋", L"7"), 1);
@@ -213,7 +213,7 @@ TEST_F(CustomerPriceBatches, EveryRowIsWrittenOrUpdated) {
     EXPECT_EQ(failed, -1);
     EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.0\n华联|面粉|箱|11|68.0\n华联|白糖|袋|10|4.0");
     EXPECT_EQ(RowsOf(db, L"SELECT ProductID,ProductCode,CompanyID,CompSearchCode FROM CompPrice WHERE CompPriceID=3"),
-              Sql(L"%d|P002|%d|HL", sugar, huaLian));
+              Fmt(L"%d|P002|%d|HL", sugar, huaLian));
     EXPECT_EQ(Journal(), L"CompPrice|CompPriceID|1|U\nCompPrice|CompPriceID|2|A\nCompPrice|CompPriceID|3|A");
 
     // A name typed with a quote finds the partner as stored, and the price row follows it.
@@ -245,17 +245,21 @@ TEST_F(CustomerPriceBatches, ARefusedBatchWritesNothingAndNamesItsRow) {
     ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), {L"-", L"华联"}}, L"面粉", L"袋"),
                   L"新增客户价失败，第2行只有2列！", 1, none);
 
-    // A price that is not a number, in an update (面粉) and in an insert (白糖), fails at its row.
-    const CString notANumber = L"新增客户价失败，CHECK constraint failed: CompPrice_Price_IsNumber";
-    for (const wchar_t* product : {L"面粉", L"白糖"}) {
+    // A price that is not a number fails at its row: an update (面粉) by the table's check, an
+    // insert (白糖) before its statement runs.
+    const CString bad = L"1' , CompanyName='x";
+    const std::pair<const wchar_t*, CString> refusals[] = {
+        {L"面粉", L"新增客户价失败，CHECK constraint failed: CompPrice_Price_IsNumber"},
+        {L"白糖", L"新增客户价失败，not a number: '" + bad + L"'"}};
+    for (const auto& [product, refusal] : refusals) {
         SCOPED_TRACE(CString(product));
         ExpectRefused(ByCust({ProductRow(L"P002", L"白糖", L"箱", L"5"), ProductRow(L"", L"面粉", L"箱", L"6"),
-                              ProductRow(L"", product, L"袋", L"1' , CompanyName='x")},
+                              ProductRow(L"", product, L"袋", bad)},
                              L"华联"),
-                      notANumber, 2, {L"InsertCustPriceByCust" + notANumber});
+                      refusal, 2, {L"InsertCustPriceByCust" + refusal});
     }
-    ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), CustomerRow(L"华联", L"x")}, L"面粉", L"箱"), notANumber, 1,
-                  {L"InsertCustPriceByProd" + notANumber});
+    ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), CustomerRow(L"华联", L"x")}, L"面粉", L"箱"),
+                  L"新增客户价失败，not a number: 'x'", 1, {L"InsertCustPriceByProd新增客户价失败，not a number: 'x'"});
 
     // A database error in the middle of the batch.
     Exec(
@@ -266,14 +270,13 @@ TEST_F(CustomerPriceBatches, ARefusedBatchWritesNothingAndNamesItsRow) {
         L"新增客户价失败，disk full", 2, {L"InsertCustPriceByProd新增客户价失败，disk full"});
 }
 
-TEST_F(CustomerPriceBatches, NeverRollsBackTheCallersTransaction) {
+TEST_F(CustomerPriceBatches, NestInTheCallersTransactionAndUndoOnlyTheirOwnRows) {
     Exec(L"BEGIN; INSERT INTO Companies(CompanyName) VALUES('调用方');");
-    EXPECT_EQ(ByCust({ProductRow(L"P002", L"白糖", L"袋", L"1")}, L"华联"), -1);
-    EXPECT_EQ(error.Find(L"新增客户价失败，"), 0);
-    EXPECT_EQ(failed, -1);
+    EXPECT_EQ(ByCust({ProductRow(L"P002", L"白糖", L"袋", L"1"), ProductRow(L"", L"没有的货", L"袋", L"3")}, L"华联"), -1);
+    EXPECT_EQ(ByCust({ProductRow(L"P002", L"白糖", L"袋", L"2")}, L"华联"), 0);
     Exec(L"COMMIT;");
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Companies WHERE CompanyName='调用方'"), 1);
-    EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.5");
+    EXPECT_EQ(PriceRows(), L"华联|面粉|袋|10|7.5\n华联|白糖|袋|10|2.0");
 }
 
 }  // namespace

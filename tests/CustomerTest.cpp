@@ -6,7 +6,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -22,15 +22,15 @@ protected:
         return cust.UpdateCompany(db, id, name, L"", code, L"", L"", L"", L"", L"", L"", L"", init, L"", 0, error);
     }
     CString Row(int id, const wchar_t* columns) {
-        return RowsOf(db, Sql(L"SELECT %s FROM Companies WHERE CompanyID=%d", columns, id));
+        return RowsOf(db, Fmt(L"SELECT %s FROM Companies WHERE CompanyID=%d", columns, id));
     }
-    double Balance(int id) { return Real(Sql(L"SELECT CurAmount FROM Companies WHERE CompanyID=%d", id)); }
+    double Balance(int id) { return Real(Fmt(L"SELECT CurAmount FROM Companies WHERE CompanyID=%d", id)); }
     int Count(const wchar_t* table, const wchar_t* where = L"1") {
-        return Int(Sql(L"SELECT COUNT(*) FROM %s WHERE %s", table, where));
+        return Int(Fmt(L"SELECT COUNT(*) FROM %s WHERE %s", table, where));
     }
     // A document row naming the partner, as the postings would leave it; isSystem: a virtual bill.
     void Doc(const wchar_t* table, int id, int isSystem = 0) {
-        Exec(Sql(L"INSERT INTO %s(CompanyID, CompanyName%s) VALUES(%d, 'x'%s)", table, isSystem ? L", IsSystem" : L"",
+        Exec(Fmt(L"INSERT INTO %s(CompanyID, CompanyName%s) VALUES(%d, 'x'%s)", table, isSystem ? L", IsSystem" : L"",
                  id, isSystem ? L", 1" : L""));
     }
     static CString Names(CppSQLite3Query q) { return ListOf(q, L"CompanyName"); }
@@ -98,9 +98,9 @@ TEST_F(Customers, CreateRefusesEmptyNamesAndBadOpeningAmounts) {
 TEST_F(Customers, OpeningAmountMovesBalanceAndVirtualBill) {
     const int id = Create(L"客户甲", 1, L"100");
     ASSERT_EQ(CSaleBLL().InsertVirtualBill(db, L"100", id, error), 1);
-    Exec(Sql(L"INSERT INTO SaleBills(CompanyID, BillAmount) VALUES(%d, 30)", id));  // an ordinary bill keeps its amount
+    Exec(Fmt(L"INSERT INTO SaleBills(CompanyID, BillAmount) VALUES(%d, 30)", id));  // an ordinary bill keeps its amount
     const CString virtualBill =
-        Sql(L"SELECT BillAmount, DiscountAmount, OweAmount, GetAmount FROM SaleBills WHERE CompanyID=%d AND IsSystem=1",
+        Fmt(L"SELECT BillAmount, DiscountAmount, OweAmount, GetAmount FROM SaleBills WHERE CompanyID=%d AND IsSystem=1",
             id);
     EXPECT_EQ(Edit(id, L"客户甲", L" 150 "), 1);
     EXPECT_EQ(Row(id, L"CurAmount, InitAmount"), L"150.0|150.0");
@@ -115,8 +115,8 @@ TEST_F(Customers, OpeningAmountMovesBalanceAndVirtualBill) {
     ASSERT_EQ(CPurBLL().InsertVirtualBill(db, L"20", supplier, error), 1);
     EXPECT_EQ(Edit(supplier, L"供应商乙", L"-5.5"), 1);
     EXPECT_EQ(Balance(supplier), -5.5);
-    EXPECT_EQ(Real(Sql(L"SELECT OweAmount FROM PurBills WHERE CompanyID=%d AND IsSystem=1", supplier)), -5.5);
-    EXPECT_EQ(Count(L"SaleBills", Sql(L"CompanyID=%d", supplier)), 0);
+    EXPECT_EQ(Real(Fmt(L"SELECT OweAmount FROM PurBills WHERE CompanyID=%d AND IsSystem=1", supplier)), -5.5);
+    EXPECT_EQ(Count(L"SaleBills", Fmt(L"CompanyID=%d", supplier)), 0);
 }
 
 TEST_F(Customers, RenameReenablesAndReachesEveryDocumentOfThePartnerOnly) {
@@ -128,11 +128,11 @@ TEST_F(Customers, RenameReenablesAndReachesEveryDocumentOfThePartnerOnly) {
     ASSERT_EQ(Edit(id, L"丙", L"0", L"C9"), 1);
     EXPECT_EQ(Row(id, L"SearchCode, IsDisable"), L"B|0");
     for (const wchar_t* table : tables) {
-        EXPECT_EQ(RowsOf(db, Sql(L"SELECT CompanyName, CompanyCode FROM %s WHERE CompanyID=%d", table, id)), L"丙|C9")
+        EXPECT_EQ(RowsOf(db, Fmt(L"SELECT CompanyName, CompanyCode FROM %s WHERE CompanyID=%d", table, id)), L"丙|C9")
             << CString(table);
-        EXPECT_EQ(Text(Sql(L"SELECT CompanyName FROM %s WHERE CompanyID=%d", table, other)), L"x") << CString(table);
+        EXPECT_EQ(Text(Fmt(L"SELECT CompanyName FROM %s WHERE CompanyID=%d", table, other)), L"x") << CString(table);
     }
-    EXPECT_EQ(Text(Sql(L"SELECT CompSearchCode FROM CompPrice WHERE CompanyID=%d", id)), L"B");
+    EXPECT_EQ(Text(Fmt(L"SELECT CompSearchCode FROM CompPrice WHERE CompanyID=%d", id)), L"B");
 }
 
 TEST_F(Customers, EditRefusesDuplicatesUnknownPartnersAndBadAmounts) {
@@ -189,7 +189,7 @@ TEST_F(Customers, UsablePartnersBeyondTheDeliveredOnes) {
     cust.SetEnableByID(db, customer, 1, error);
     EXPECT_FALSE(cust.HaveCustData(db));
     cust.SetEnableByID(db, customer, 0, error);
-    Exec(Sql(L"UPDATE Companies SET IsDelete=1 WHERE CompanyID=%d", customer));
+    Exec(Fmt(L"UPDATE Companies SET IsDelete=1 WHERE CompanyID=%d", customer));
     EXPECT_FALSE(cust.HaveCustData(db));
     Create(L"乙", 2);
     EXPECT_TRUE(cust.HaveSuppData(db));
@@ -210,7 +210,7 @@ TEST_F(Customers, PartnersNamedByDocumentsAreNotDeleted) {
         Doc(c.table, id);
         EXPECT_EQ(cust.DeleteCompany(db, id, error), -1);
         EXPECT_EQ(error, c.error);
-        EXPECT_EQ(Count(L"Companies", Sql(L"CompanyID=%d", id)) + Count(c.table, Sql(L"CompanyID=%d", id)), 2);
+        EXPECT_EQ(Count(L"Companies", Fmt(L"CompanyID=%d", id)) + Count(c.table, Fmt(L"CompanyID=%d", id)), 2);
     }
     // The delivered partners stay even without documents: postings fall back on them.
     for (int id : {1, 2, 3}) {
@@ -230,8 +230,8 @@ TEST_F(Customers, DeleteRemovesThePartnerWithItsVirtualBillsAndPrices) {
     Doc(L"PurBills", id, 1);
     EXPECT_EQ(cust.DeleteCompany(db, id, error), 1);
     for (const wchar_t* table : {L"Companies", L"SaleBills", L"PurBills", L"CompPrice"}) {
-        EXPECT_EQ(Count(table, Sql(L"CompanyID=%d", id)), 0) << CString(table);
-        EXPECT_EQ(Count(table, Sql(L"CompanyID=%d", keep)), CString(table) != L"PurBills" ? 1 : 0) << CString(table);
+        EXPECT_EQ(Count(table, Fmt(L"CompanyID=%d", id)), 0) << CString(table);
+        EXPECT_EQ(Count(table, Fmt(L"CompanyID=%d", keep)), CString(table) != L"PurBills" ? 1 : 0) << CString(table);
     }
     EXPECT_EQ(Text(L"SELECT OType FROM OperateData WHERE TName='Companies' AND CValue='4'"), L"D");
     EXPECT_EQ(cust.DeleteCompany(db, id, error), 1);  // gone already: nothing left to delete

@@ -8,20 +8,60 @@ class DatabaseComponent : public ::testing::Test {
 protected:
     void SetUp() override {
         db.open(":memory:");
-        db.execDML(L"CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL UNIQUE, "
-                   L"Qty REAL, N INTEGER); INSERT INTO T (Name, Qty, N) VALUES ('甲', 1.5, 10), ('乙', NULL, NULL);");
+        db.execScript(L"CREATE TABLE T (ID INTEGER PRIMARY KEY AUTOINCREMENT, Name TEXT NOT NULL UNIQUE, "
+                      L"Qty REAL, N INTEGER); INSERT INTO T (Name, Qty, N) VALUES ('甲', 1.5, 10), ('乙', NULL, NULL);");
     }
     CppSQLite3DB db;
 };
 
-TEST_F(DatabaseComponent, ExecDmlReturnsZeroAndHasNoHiddenTransaction) {
+TEST_F(DatabaseComponent, OneCallRunsOneStatement) {
     EXPECT_EQ(db.execDML(L"UPDATE T SET N = 5 WHERE ID = 999"), 0);  // touching nothing is still 0
-    EXPECT_EQ(db.execDML(L"INSERT INTO T (Name) VALUES ('丙'); INSERT INTO T (Name) VALUES ('丁');"), 0);
-    EXPECT_EQ(db.lastRowId(), 4);
-    // A failing second statement leaves the first one done: there is no hidden transaction.
-    EXPECT_THROW(db.execDML(L"INSERT INTO T (Name) VALUES ('戊'); INSERT INTO T (Name) VALUES ('戊');"),
+    // Blanks, semicolons and comments may follow the statement; a second statement may not,
+    // and then nothing runs at all.
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"INSERT INTO T (Name) VALUES ('丙') ;; -- done\n /* note; */ ", true},
+        {L"INSERT INTO T (Name) VALUES ('丁') /* unclosed", true},
+        {L"INSERT INTO T (Name) VALUES ('戊'); DELETE FROM T", false},
+        {L"INSERT INTO T (Name) VALUES ('己');\n--\nDELETE FROM T; --", false},
+    };
+    for (const auto& [sql, runs] : cases) {
+        SCOPED_TRACE(CString(sql).ToUtf8());
+        const int before = db.execScalar(L"SELECT count(*) FROM T");
+        try {
+            db.execDML(sql);
+            EXPECT_TRUE(runs);
+            EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM T"), before + 1);
+        } catch (const CppSQLite3Exception& e) {
+            EXPECT_FALSE(runs);
+            EXPECT_STREQ(e.errorMessage(), L"SQL text holds more than one statement; one call runs one statement");
+            EXPECT_STREQ(e.statement(), sql);
+            EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM T"), before);
+        }
+    }
+    EXPECT_THROW(db.execQuery(L"SELECT 1; DELETE FROM T"), CppSQLite3Exception);
+    EXPECT_THROW(db.execScalar(L"SELECT 1; SELECT 2"), CppSQLite3Exception);
+    EXPECT_THROW(db.compileStatement(L"DELETE FROM T WHERE ID = ?; DELETE FROM T"), CppSQLite3Exception);
+    EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM T"), 4);
+    // A script runs every statement; a failing one leaves the earlier ones done.
+    EXPECT_THROW(db.execScript(L"INSERT INTO T (Name) VALUES ('庚'); INSERT INTO T (Name) VALUES ('庚');"),
                  CppSQLite3Exception);
-    EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM T WHERE Name = '戊'"), 1);
+    EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM T WHERE Name = '庚'"), 1);
+}
+
+TEST_F(DatabaseComponent, ErrorsCarryTheirStatement) {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"SELECT * FROM Nowhere", L"no such table: Nowhere"},
+        {L"INSERT INTO T (Name) VALUES ('甲')", L"UNIQUE constraint failed: T.Name"},
+    };
+    for (const auto& [sql, message] : cases) {
+        try {
+            db.execDML(sql);
+            ADD_FAILURE() << CString(sql);
+        } catch (const CppSQLite3Exception& e) {
+            EXPECT_STREQ(e.errorMessage(), message);
+            EXPECT_STREQ(e.statement(), sql);
+        }
+    }
 }
 
 TEST_F(DatabaseComponent, ResultSetReadsFieldsByNameAndIndex) {

@@ -9,7 +9,7 @@
 #include "support/ShopDbTest.h"
 
 using shopbiz::Clock;
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -22,11 +22,11 @@ protected:
         Exec(L"update VipLevelSet set Conversion = '0' where LevelName = '金卡会员'");
         for (auto [name, code, level] :
              {std::tuple{L"张三", L"V1", L"普通会员"}, {L"李四", L"V2", L"银卡会员"}, {L"王五", L"V3", L"金卡会员"}})
-            ASSERT_EQ(members.InsertMemberInfo(db, Sql(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)), 0);
+            ASSERT_EQ(members.InsertMemberInfo(db, Fmt(L"%s~%s~~~1980-01-01~男~~~~~~%s~~0", name, code, level)), 0);
     }
-    int Stored(const wchar_t* name) { return Int(Sql(L"select VipCore from VipMember where MemberName = '%s'", name)); }
+    int Stored(const wchar_t* name) { return Int(Fmt(L"select VipCore from VipMember where MemberName = '%s'", name)); }
     CString Rows(const wchar_t* name) {
-        return RowsOf(db, Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,MemberCode from VipScores where "
+        return RowsOf(db, Fmt(L"select ScoreDocument,ScoreStyle,Money,Scores,MemberCode from VipScores where "
                               L"MemberName = '%s' order by ID",
                               name));
     }
@@ -40,7 +40,7 @@ TEST_F(MemberScores, MoneyEarnsWholePointsAtTheLevelsRate) {
               L"张三|V1|0|95.80|9|2013-05-06 14:03:09|2013-05-06 14:03:09");
     // Small and negative amounts at five per point.
     for (const wchar_t* money : {L"9.99", L"4.99", L"-12.50"})
-        EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", Sql(L"XS%s", money), money), 0);
+        EXPECT_EQ(members.AddMoneytoSocre(db, L"李四", Fmt(L"XS%s", money), money), 0);
     EXPECT_EQ(Rows(L"李四"), L"XS9.99|0|9.99|1|V2\nXS4.99|0|4.99|0|V2\nXS-12.50|0|-12.50|-2|V2");
     EXPECT_EQ(Text(L"select group_concat(VipCore) from VipMember where ID < 3"), L"9,-1");
 }

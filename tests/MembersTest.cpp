@@ -9,7 +9,7 @@
 #include "support/ShopDbTest.h"
 
 using shopbiz::Clock;
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -19,7 +19,7 @@ protected:
     // address, level, picture, customer ID.
     static CString Record(const wchar_t* name, const wchar_t* code, const wchar_t* birthday = L"1980-03-04",
                           const wchar_t* level = L"普通会员", const wchar_t* companyID = L"0") {
-        return Sql(L"%s~%s~王五~0571-8~%s~男~139~0571-9~123~w@x.cn~中山路2号~%s~pic.bmp~%s", name, code, birthday,
+        return Fmt(L"%s~%s~王五~0571-8~%s~男~139~0571-9~123~w@x.cn~中山路2号~%s~pic.bmp~%s", name, code, birthday,
                    level, companyID);
     }
     int Add(const wchar_t* name, const wchar_t* code, const wchar_t* birthday = L"1980-03-04") {
@@ -90,7 +90,7 @@ TEST_F(Members, BirthdaysOfTheComingWeekStayInTheYear) {
     int n = 0;
     for (const wchar_t* day :
          {L"1985-12-27", L"1991-12-31", L"2000-01-02", L"1999-02-01", L"1992-02-29", L"1900-01-01"})
-        ASSERT_EQ(Add(day, Sql(L"V%d", ++n), day), 0);
+        ASSERT_EQ(Add(day, Fmt(L"V%d", ++n), day), 0);
     const struct {
         int year, month, day;
         const wchar_t* listed;
@@ -116,7 +116,7 @@ TEST_F(Members, ImportMakesMembersOfEnabledCustomersOnce) {
                                             {9, L"老会员", 10.0, L"0,0,0,1"},
                                             {10, L"手录会员", -5.0, L"0,0,0,1"}})
         Exec(
-            Sql(L"insert into Companies(CompanyID,CompanyName,SearchCode,Mobile,CurAmount,IsSystem,IsDisable,"
+            Fmt(L"insert into Companies(CompanyID,CompanyName,SearchCode,Mobile,CurAmount,IsSystem,IsDisable,"
                 L"IsDelete,CompanyType,Remark) values(%d,'%s','S%d','1380%d',%.2lf,%s,'备注%d')",
                 id, name, id, id, balance, flags, id));
     ASSERT_EQ(members.InsertMemberInfo(db, Record(L"老会员", L"V1", L"1980-01-01", L"金卡会员", L"9")), 0);

@@ -66,7 +66,7 @@ TEST_F(OperateLog, UsageCountersPerMonthDayOrGivenPeriod) {
 
 TEST_F(OperateLog, SearchHistoryRanksByHitsAndCountsAllMatches) {
     for (int i = 0; i < 12; ++i)
-        for (int hit = 0; hit <= i % 6; ++hit) sys.SaveSearchHistory(db, shopbiz::Sql(L"笔%02d", i));
+        for (int hit = 0; hit <= i % 6; ++hit) sys.SaveSearchHistory(db, shopbiz::Fmt(L"笔%02d", i));
     for (const wchar_t* keyword : {L"O'Neil", L""}) sys.SaveSearchHistory(db, keyword);
     int count = -1;
     const auto top = [&](const wchar_t* text) {

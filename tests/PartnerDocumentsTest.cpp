@@ -6,7 +6,7 @@
 #include "frame/ServiceFrame.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -21,12 +21,12 @@ protected:
     }
     CString VirtualBill(const wchar_t* table, int id) {
         return Text(
-            Sql(L"SELECT BillCode || '|' || BillType || '|' || CompanyCode || '|' || CompanyName || '|' || "
+            Fmt(L"SELECT BillCode || '|' || BillType || '|' || CompanyCode || '|' || CompanyName || '|' || "
                 L"BillAmount || '|' || DiscountAmount || '|' || GetAmount || '|' || OweAmount || '|' || "
                 L"BillDate || '|' || UserName || '|' || Remark FROM %s WHERE CompanyID=%d AND IsSystem=1",
                 table, id));
     }
-    double Balance(int id) { return Real(Sql(L"SELECT CurAmount FROM Companies WHERE CompanyID=%d", id)); }
+    double Balance(int id) { return Real(Fmt(L"SELECT CurAmount FROM Companies WHERE CompanyID=%d", id)); }
 
     CSaleBLL sale;
     CPurBLL pur;
@@ -67,16 +67,26 @@ TEST_F(PartnerDocuments, UpdateVirtualBillRewritesOnlyThePartnersVirtualBill) {
                    L"(SELECT * FROM SaleBills ORDER BY SaleID)"),
               L"80.25/80.25/80.25 7.0/7.0/0.0 60.0/60.0/60.0");
     EXPECT_EQ(Balance(4), 100.0);  // the balance is the caller's business
-    EXPECT_EQ(sale.UpdateVirtualBill(db, L"abc", 4, error), -1);
-    EXPECT_EQ(error, L"no such column: abc");
+    // A text that is no number is refused as a failing statement would be, and nothing moves.
+    Exec(L"INSERT INTO Products(ProductName) VALUES('铅笔')");
+    const wchar_t* everything = L"SELECT (SELECT group_concat(BillAmount) FROM SaleBills), (SELECT count(*) FROM "
+                                L"Products), (SELECT group_concat(OweAmount) FROM PurBills)";
+    const CString before = Text(everything);
+    const CString injected = L"0 WHERE 1=1; DELETE FROM Products; --";
+    EXPECT_EQ(sale.UpdateVirtualBill(db, injected, 4, error), -1);
+    EXPECT_EQ(error, L"not a number: '" + injected + L"'");
+    EXPECT_EQ(TakeLog().back(), error);
+    EXPECT_EQ(pur.UpdateVirtualBill(db, L"abc", 5, error), -1);
+    EXPECT_EQ(error, L"not a number: 'abc'");
+    EXPECT_EQ(Text(everything), before);
 }
 
 TEST_F(PartnerDocuments, RenamesReachTheirOwnTableAndPartnerOnly) {
     for (int id : {4, 5})
         for (const wchar_t* table : {L"SaleBills", L"PurBills", L"Stocks", L"Account"})
-            Exec(Sql(L"INSERT INTO %s(CompanyID, CompanyName, CompanyCode) VALUES(%d, 'old', 'old')", table, id));
+            Exec(Fmt(L"INSERT INTO %s(CompanyID, CompanyName, CompanyCode) VALUES(%d, 'old', 'old')", table, id));
     auto renamed = [&](const wchar_t* table) {
-        return Text(Sql(L"SELECT group_concat(CompanyName || '/' || CompanyCode, ' ') FROM (SELECT * FROM %s ORDER "
+        return Text(Fmt(L"SELECT group_concat(CompanyName || '/' || CompanyCode, ' ') FROM (SELECT * FROM %s ORDER "
                         L"BY CompanyID)",
                         table));
     };

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
+using shopbiz::Fmt;
 using shopbiz::Sql;
 
 namespace {
@@ -27,7 +27,7 @@ class Products : public ShopDbTest {
 protected:
     // A product written straight into the table; returns its ProductID.
     int Put(const ProductRow& r) {
-        auto e = [](const wchar_t* text) { return shopbiz::EscapeQuotes(text); };
+        auto e = [](const wchar_t* text) { return shopbiz::Quoted(text); };
         Exec(
             Sql(L"INSERT INTO Products(ProductName,ProductCode,SearchCode,TypeID,TypeName,UnitName,InitStock,CurStock,"
                 L"InPrice,Price,WholesalePrice,IsLocal,IsDisable) "
@@ -39,13 +39,13 @@ protected:
     // The product's opening ledger row ("期初").
     void PutOpening(int id, double count, double price) {
         Exec(
-            Sql(L"INSERT INTO Stocks(SortID,BillType,BillDate,ProductID,LastCount,LastPrice,LastAmount,IsSystem,IsCale,"
+            Fmt(L"INSERT INTO Stocks(SortID,BillType,BillDate,ProductID,LastCount,LastPrice,LastAmount,IsSystem,IsCale,"
                 L"IsCale2) VALUES(1,'期初','1970-01-01',%d,%.08lf,%.08lf,%.08lf,1,1,1)",
                 id, count, price, count * price));
     }
     // A bill line of the product in a line table (SaleBillItems, PurBillItems, SaleOrderBillItems).
     void PutLine(const wchar_t* table, int id) {
-        Exec(Sql(L"INSERT INTO %s(ProductID, ItemCount) VALUES(%d, 1)", table, id));
+        Exec(Fmt(L"INSERT INTO %s(ProductID, ItemCount) VALUES(%d, 1)", table, id));
     }
     void JournalChanges() { CSysBLL().UpdateSysSetting(db, L"IsUseDataSync", L"1"); }
     CString Cache() { return Text(L"select group_concat(Flag||':'||UpdateValue||':'||OldValue, ';') from ProdCache"); }
@@ -53,10 +53,10 @@ protected:
         return Text(L"select group_concat(TName||'/'||CName||'/'||CValue||'/'||OType, ';') from OperateData");
     }
     CString Product(const wchar_t* columns, int id) {
-        return RowsOf(db, Sql(L"select %s from Products where ProductID = %d", columns, id));
+        return RowsOf(db, Fmt(L"select %s from Products where ProductID = %d", columns, id));
     }
     int Rows(const wchar_t* table, int id, const wchar_t* column = L"ProductID") {
-        return Int(Sql(L"select count(*) from %s where %s='%d'", table, column, id));
+        return Int(Fmt(L"select count(*) from %s where %s='%d'", table, column, id));
     }
     // The full form with the defaults of a typical add; the ProductIDs of the rows it returns.
     CString Add(const wchar_t* name, const wchar_t* code, const wchar_t* type = L"", const wchar_t* unit = L"个",
@@ -70,7 +70,7 @@ protected:
         return products.UpdateProducts(db, id, name, code, type, unit, stock, inPrice, L"4", L"3.5", L"r", L"", L"");
     }
     int UnitID(const wchar_t* name) {
-        return Int(Sql(L"select ID from BaseData where BaseName='%s' and BaseType=2", name));
+        return Int(Fmt(L"select ID from BaseData where BaseName='%s' and BaseType=2", name));
     }
 
     CProductsBLL products;
@@ -105,7 +105,7 @@ TEST_F(Products, ExistingNameIsFoundNotAdded) {
 TEST_F(Products, DisabledProductIsEnabledAgainAndAnOnlineOneTakenOver) {
     const int id = Put({.name = L"铅笔", .code = L"P1", .unit = L"", .isDisable = 1});
     Exec(L"update Products set IsDelete = 1");
-    EXPECT_EQ(Add(L"铅笔", L"P1", L"", L"盒"), Sql(L"%d", id));
+    EXPECT_EQ(Add(L"铅笔", L"P1", L"", L"盒"), Fmt(L"%d", id));
     EXPECT_FALSE(exists);
     EXPECT_EQ(Product(L"IsDisable, IsDelete, UnitName", id), L"0|0|盒");  // it had no unit
     EXPECT_EQ(Int(L"select count(*) from Stocks"), 0);                    // not a new product: no opening row
@@ -114,14 +114,14 @@ TEST_F(Products, DisabledProductIsEnabledAgainAndAnOnlineOneTakenOver) {
     const int net = Put({.name = L"网笔", .code = L"N1", .unit = L"支", .searchCode = L"WB", .isLocal = 0});
     const CString taken = Add(L"网笔", L"P9", L"", L"个", L"10");
     EXPECT_EQ(Product(L"IsLocal, UnitName, InitStock", std::stoi(taken.str())), L"1|支|0.0");  // the online unit
-    EXPECT_EQ(Int(Sql(L"select count(*) from Products where ProductID=%d", net)), 0);
+    EXPECT_EQ(Int(Fmt(L"select count(*) from Products where ProductID=%d", net)), 0);
     EXPECT_EQ(Cache(), L"5:WB|网笔|:WB|网笔|默认类别;1:WB|网笔|默认类别:");
 }
 
 TEST_F(Products, OpeningStockAbsorbsTheChangeOfCurrentStock) {
     const int pen = Put({.initStock = 5, .curStock = 10, .inPrice = 2});
     PutOpening(pen, 5, 2);
-    Exec(Sql(L"insert into Stocks(BillType, ProductID, InCount) values('进货', %d, 5)", pen));
+    Exec(Fmt(L"insert into Stocks(BillType, ProductID, InCount) values('进货', %d, 5)", pen));
     EXPECT_EQ(Update(pen, L"铅笔", L"P0001", L"12", L"2"), 1);
     EXPECT_EQ(Product(L"CurStock, InitStock, InitAmount", pen), L"12.0|7.0|14.0");
     EXPECT_EQ(RowsOf(db, L"select LastCount, LastPrice, LastAmount, IsCale from Stocks where IsSystem=1"),
@@ -140,9 +140,9 @@ TEST_F(Products, OpeningRowIsRepricedWhileThereAreNoBills) {
     // An opening row without a price takes the first one given, for the stock after the edit.
     const int rubber = Put({.name = L"橡皮", .code = L"P2", .initStock = 4, .curStock = 4});
     PutOpening(rubber, 4, 0);
-    Exec(Sql(L"insert into Stocks(BillType, ProductID, OutCount) values('出货', %d, 1)", rubber));
+    Exec(Fmt(L"insert into Stocks(BillType, ProductID, OutCount) values('出货', %d, 1)", rubber));
     EXPECT_EQ(Update(rubber, L"橡皮", L"P2", L"6", L"1.5"), 1);
-    EXPECT_EQ(RowsOf(db, Sql(L"select LastCount, LastPrice, LastAmount, IsCale2, (select InitAmount from Products "
+    EXPECT_EQ(RowsOf(db, Fmt(L"select LastCount, LastPrice, LastAmount, IsCale2, (select InitAmount from Products "
                              L"where ProductID=%d) from Stocks where IsSystem=1 and ProductID=%d",
                              rubber, rubber)),
               L"6.0|1.5|9.0|0|9.0");
@@ -154,13 +154,13 @@ TEST_F(Products, RenamesReachEveryCopy) {
     for (int id : {pen, other}) {
         for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems"}) PutLine(table, id);
         PutOpening(id, 0, 0);
-        Exec(Sql(L"insert into CompPrice(ProductID, UnitName) values(%d, '支'), (%d, '盒')", id, id));
+        Exec(Fmt(L"insert into CompPrice(ProductID, UnitName) values(%d, '支'), (%d, '盒')", id, id));
     }
     EXPECT_EQ(Update(pen, L"红铅笔", L"R1", L"0", L"0", L"文具", L"根"), 1);
-    const CString expected = Sql(L"红铅笔|R1|文具|%d|根|%d|HQB-HYB",
+    const CString expected = Fmt(L"红铅笔|R1|文具|%d|根|%d|HQB-HYB",
                                  Int(L"select ID from AdvancedBaseData where BaseName='文具'"), UnitID(L"根"));
     for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems", L"Stocks"})
-        EXPECT_EQ(RowsOf(db, Sql(L"select ProductName, ProductCode, TypeName, TypeID, UnitName, UnitID, SearchCode "
+        EXPECT_EQ(RowsOf(db, Fmt(L"select ProductName, ProductCode, TypeName, TypeID, UnitName, UnitID, SearchCode "
                                  L"from %s where ProductID=%d",
                                  table, pen)),
                   expected)
@@ -184,7 +184,7 @@ TEST_F(Products, UpdateRefusalsAndKeptTypeAndUnit) {
 
 TEST_F(Products, PagingHoldsThePageToTheLastOne) {
     for (int i = 1; i <= 6; ++i)
-        Put({.name = Sql(L"笔%02d", i), .code = Sql(L"B%02d", i), .searchCode = Sql(L"BI%02d", i)});
+        Put({.name = Fmt(L"笔%02d", i), .code = Fmt(L"B%02d", i), .searchCode = Fmt(L"BI%02d", i)});
     Put({.name = L"橡皮", .code = L"X1", .searchCode = L"XP"});
     const struct {
         const wchar_t* key;
@@ -199,7 +199,7 @@ TEST_F(Products, PagingHoldsThePageToTheLastOne) {
         long size = c.size, total = -1, page = c.page, pages = -1;
         const CString codes =
             ListOf(products.GetProductByPage(db, c.key, size, total, page, pages, true, false), L"ProductCode");
-        EXPECT_EQ(codes + Sql(L"|%ld|%ld|%ld", total, pages, page), c.codesTotalPagesPage) << c.size << " " << c.page;
+        EXPECT_EQ(codes + Fmt(L"|%ld|%ld|%ld", total, pages, page), c.codesTotalPagesPage) << c.size << " " << c.page;
     }
     EXPECT_TRUE(products.GetProductByInfo(db, L"x' or '1'='1", 0).eof());  // a key taken as it is breaks nothing
 }
@@ -218,7 +218,7 @@ TEST_F(Products, DeepListPageWalksTheIndexInsteadOfSortingEveryProduct) {
 TEST_F(Products, BillLinesOfAnyKindKeepTheProductLedgerRowsDoNot) {
     const int pen = Put({});
     PutOpening(pen, 1, 1);
-    Exec(Sql(L"insert into Stocks(BillType, ProductID) values('出货', %d)", pen));
+    Exec(Fmt(L"insert into Stocks(BillType, ProductID) values('出货', %d)", pen));
     EXPECT_TRUE(products.IsDeletable(db, pen));
     for (const wchar_t* table : {L"SaleBillItems", L"PurBillItems", L"SaleOrderBillItems"}) {
         Exec(L"delete from SaleBillItems; delete from PurBillItems; delete from SaleOrderBillItems;");
@@ -239,9 +239,9 @@ TEST_F(Products, LocalProductGoesWithEverythingItOwns) {
     const int other = Put({.name = L"橡皮", .code = L"P2", .searchCode = L"XP"});
     for (int id : {pen, other}) {
         PutOpening(id, 1, 1);
-        Exec(Sql(L"insert into ProductStock(ProductID, ProductName) values('%d', 'x')", id));
-        Exec(Sql(L"insert into CompPrice(ProductID) values(%d)", id));
-        Exec(Sql(L"insert into net_tbprodvyr(num_iid, prodid) values('9', '%d')", id));
+        Exec(Fmt(L"insert into ProductStock(ProductID, ProductName) values('%d', 'x')", id));
+        Exec(Fmt(L"insert into CompPrice(ProductID) values(%d)", id));
+        Exec(Fmt(L"insert into net_tbprodvyr(num_iid, prodid) values('9', '%d')", id));
     }
     Exec(L"insert into ProductPictures(ProductID, ProductName) values(1, '铅笔'), (2, '橡皮')");
     Exec(L"update Products set MinPicture = x'0102'; update Stocks set IsCale2 = 1");
@@ -255,13 +255,13 @@ TEST_F(Products, LocalProductGoesWithEverythingItOwns) {
     }
     // Costs are redone for every product by the next full run.
     EXPECT_EQ(Int(L"select IsCale2 from Stocks where IsSystem=1"), 0);
-    EXPECT_EQ(Journal(), Sql(L"Products/ProductID/%d/D", pen));
+    EXPECT_EQ(Journal(), Fmt(L"Products/ProductID/%d/D", pen));
 }
 
 TEST_F(Products, OnlineProductKeepsLedgerAndPricesAndAMissingOneTouchesNothing) {
     const int net = Put({.name = L"网店笔", .code = L"N1", .searchCode = L"WDB", .isLocal = 0});
     PutOpening(net, 1, 1);
-    Exec(Sql(L"insert into CompPrice(ProductID) values(%d)", net));
+    Exec(Fmt(L"insert into CompPrice(ProductID) values(%d)", net));
     EXPECT_EQ(products.DeleteProducts(db, 999), 1);
     EXPECT_EQ(products.DeleteProducts(db, net), 1);
     EXPECT_EQ(Text(L"select group_concat(Flag||':'||UpdateValue, ';') from ProdCache"),
@@ -278,9 +278,9 @@ TEST_F(Products, PurchasesAddSalesTakeAwayBadQuantitiesAndMissingProductsChangeN
     EXPECT_EQ(products.DecProductsStock(db, pen, L"2.5", L"9"), 1);
     EXPECT_EQ(products.AddProductsStock(db, pen, L"-0.5", L"0"), 1);  // a purchase return: a negative quantity
     EXPECT_EQ(products.AddProductsStock(db, pen, L"abc", L"x"), 1);
-    EXPECT_EQ(Journal(), Sql(L"products/productID/%d/U", pen));  // one entry for the row
+    EXPECT_EQ(Journal(), Fmt(L"products/productID/%d/U", pen));  // one entry for the row
     EXPECT_EQ(products.DecProductsStock(db, 999, L"4", L"2"), 1);
-    EXPECT_EQ(RowsOf(db, L"select ProductID, CurStock from Products"), Sql(L"%d|11.0\n%d|3.0", pen, other));
+    EXPECT_EQ(RowsOf(db, L"select ProductID, CurStock from Products"), Fmt(L"%d|11.0\n%d|3.0", pen, other));
 }
 
 TEST_F(Products, FirstPurchasePricesTheOpeningRowOnlyOnce) {
@@ -311,7 +311,7 @@ TEST_F(Products, WarehouseRowIsMadeByTheFirstMovementOfAProductThatExists) {
     EXPECT_EQ(RowsOf(db,
                      L"select ProductID, WarehouseID, WarehouseCode, ProductCode, InitStock, CurStock, UnitID = "
                      L"(select ID from BaseData where BaseName='支' and BaseType=2) from ProductStock"),
-              Sql(L"%d|1|CK0001|P0001|5.0|3.0|1", pen));
+              Fmt(L"%d|1|CK0001|P0001|5.0|3.0|1", pen));
 }
 
 TEST_F(Products, TypeChangeReachesTheCopiesOfTheNamedProductsOnly) {
@@ -319,11 +319,11 @@ TEST_F(Products, TypeChangeReachesTheCopiesOfTheNamedProductsOnly) {
     const int other = Put({.name = L"橡皮", .code = L"P2"});
     PutLine(L"SaleBillItems", pen);
     PutOpening(pen, 1, 1);
-    EXPECT_EQ(products.ChangProdType(db, L"7", L"文具's", Sql(L"%d", pen)), 1);
+    EXPECT_EQ(products.ChangProdType(db, L"7", L"文具's", Fmt(L"%d", pen)), 1);
     for (const wchar_t* table : {L"Products", L"SaleBillItems", L"Stocks"})
-        EXPECT_EQ(Text(Sql(L"select TypeID||TypeName from %s where ProductID=%d", table, pen)), L"7文具's") << table;
-    // The IDs go into the statements as they are: only whole numbers are taken.
-    EXPECT_EQ(products.ChangProdType(db, L"8", L"x", L"1 or 1=1"), 0);
+        EXPECT_EQ(Text(Fmt(L"select TypeID||TypeName from %s where ProductID=%d", table, pen)), L"7文具's") << table;
+    // The IDs go into the statements unquoted: anything but a whole number is refused.
+    EXPECT_THROW(products.ChangProdType(db, L"8", L"x", L"1 or 1=1"), CppSQLite3Exception);
     EXPECT_EQ(Product(L"TypeID", other), L"2");
 }
 

@@ -3,7 +3,7 @@
 
 #include "support/BillFixture.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -12,7 +12,7 @@ protected:
     int LastNo() { return Int(L"SELECT LastNO FROM BillCode WHERE BillType='XSD' AND YearMonth='201305'"); }
     int SaleLedgerRows() { return Int(L"SELECT COUNT(*) FROM Stocks WHERE BillType='出货'"); }
     // A trigger refusing the statement named, with the message "no".
-    void Lock(const wchar_t* on) { Exec(Sql(L"CREATE TRIGGER Lock BEFORE %s BEGIN SELECT RAISE(ABORT,'no');END", on)); }
+    void Lock(const wchar_t* on) { Exec(Fmt(L"CREATE TRIGGER Lock BEFORE %s BEGIN SELECT RAISE(ABORT,'no');END", on)); }
 };
 
 TEST_F(SalePosting, RetailSaleGoesToTheRetailCustomerOnlyWhenNothingIsOwed) {
@@ -62,7 +62,7 @@ TEST_F(SalePosting, TakenCodesAreReplacedByTheNextFreeOne) {
     EXPECT_EQ(Rows(L"SELECT BillCode FROM SaleBills ORDER BY SaleID"), L"A100; A101; XS2013050001; XS2013050002");
     EXPECT_EQ(LastNo(), 2);
     // More than 100 taken codes in a row: refused, with the numbering moved on.
-    for (int i = 0; i <= 100; ++i) Exec(Sql(L"INSERT INTO SaleBills(BillCode) VALUES('T%03d')", i));
+    for (int i = 0; i <= 100; ++i) Exec(Fmt(L"INSERT INTO SaleBills(BillCode) VALUES('T%03d')", i));
     EXPECT_EQ(Sale({.code = L"T000"}, Items({})), -1);
     EXPECT_EQ(error, L"生成单据编号错误!err:重新尝试生成新单据编号超过100次!");
     EXPECT_EQ(Count(L"SaleBills"), 4 + 101);
@@ -114,7 +114,8 @@ TEST_F(SalePosting, ABadPriceTextStopsThePostingMidway) {
     EXPECT_EQ(Sale(Bill(L"王五", L"11", L"1"), Items({{.name = L"铅笔", .price = L"2", .count = L"5"},
                                                      {.name = L"橡皮", .price = L"", .count = L"1", .amount = L"1"}})),
               -1);
-    EXPECT_TRUE(error.Find(L"写入明细失败！\r\n ") == 0) << error;
+    EXPECT_TRUE(error.Find(L"写入明细失败！\r\n not a number: '' \r\n  INSERT INTO  SaleBillItems") == 0) << error;
+    EXPECT_EQ(TakeLog().back(), error);
     // Header, first line and its stock stay; the money moved first; ledger and balance never ran.
     EXPECT_EQ(Rows(L"SELECT BillCode, OweAmount, (SELECT GROUP_CONCAT(ProductName) FROM SaleBillItems) "
                    L"FROM SaleBills"),
@@ -123,6 +124,11 @@ TEST_F(SalePosting, ABadPriceTextStopsThePostingMidway) {
     EXPECT_EQ(AccountBalance(L"现金"), 1.0);
     EXPECT_EQ(Count(L"Account") + SaleLedgerRows() + LastNo(), 0);
     EXPECT_EQ(Balance(L"王五"), 0.0);
+    // A price that would end the statement is refused the same way, and no partner is lost.
+    const int partners = Count(L"Companies");
+    EXPECT_EQ(Sale(Bill(L"王五", L"2"), Items({{.price = L"2, 1, 1, 1, 1, '', ''); DELETE FROM Companies; --"}})), -1);
+    EXPECT_TRUE(error.Find(L"写入明细失败！\r\n not a number: '2, 1") == 0) << error;
+    EXPECT_EQ(Count(L"Companies"), partners);
 }
 
 TEST_F(SalePosting, ItemCountAndProductsDecideWhatIsPosted) {

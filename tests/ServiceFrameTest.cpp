@@ -58,35 +58,91 @@ TEST_F(ServiceFrame, ErrorPassingThroughALockedMethodReleasesTheLock) {
     EXPECT_TRUE(TakeLog().empty());  // pass-through logs nothing
 }
 
-TEST_F(ServiceFrame, ReportFormFillsErrorTextAndLog) {
-    CString error = L"old";
-    EXPECT_EQ(ReportOnError(error, -1, [&] { return Broken(); }), -1);
-    EXPECT_EQ(error, L"no such table: Nowhere");
-    EXPECT_EQ(TakeLog(), std::vector<CString>{error});
+TEST_F(ServiceFrame, EachFormAnswersADatabaseErrorItsOwnWay) {
+    CString error;
+    struct Case {
+        OnError form;
+        const wchar_t* error;  // what the error argument holds afterwards
+        std::vector<CString> log, boxes;
+    };
+    const CString missing = L"no such table: Nowhere";
+    const Case cases[] = {
+        {Report(error), missing, {missing}, {}},
+        {Report(error, L"读取失败:%s"), L"读取失败:" + missing, {L"读取失败:" + missing}, {}},
+        {Report(error, ErrorText::WithStatement(L"1:%s\r\n2:%s\r\n3:sql=%s", L"失败!")),
+         L"1:失败!\r\n2:" + missing + L"\r\n3:sql=DELETE FROM Nowhere", {L"1:失败!\r\n2:" + missing +
+         L"\r\n3:sql=DELETE FROM Nowhere"}, {}},
+        {Report(error).LogAs({ErrorText::Fixed(L"清空数据失败!"), ErrorText()}), missing, {L"清空数据失败!", missing}, {}},
+        {Report(error).NotLogged(), missing, {}, {}},
+        {Log(ErrorText::WithStatement(L"Err:%s\r\n sql:%s")), L"", {L"Err:" + missing + L"\r\n sql:DELETE FROM Nowhere"},
+         {}},
+        {ShowMessage(), L"", {}, {missing}},
+        {CatchAll(L"异常."), L"", {L"异常."}, {}},
+        {CatchAll(nullptr), L"", {}, {}},
+    };
+    for (const Case& c : cases) {
+        error = L"";
+        EXPECT_EQ(Guard(c.form, -1, [&] { return Broken(); }), -1);
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(TakeLog(), c.log);
+        EXPECT_EQ(TakeMessageBoxes(), c.boxes);
+    }
+    // Success gives the body's result and touches nothing.
     error = L"untouched";
-    EXPECT_EQ(ReportOnError(error, -1, [&] { return db.execScalar(L"SELECT 7"); }), 7);
-    EXPECT_EQ(error, L"untouched");  // success leaves the text alone; clearing it is the method's choice
-    EXPECT_TRUE(TakeLog().empty() && TakeMessageBoxes().empty());
+    EXPECT_EQ(Guard(Report(error), -1, [&] { return db.execScalar(L"SELECT 7"); }), 7);
+    EXPECT_EQ(error, L"untouched");
 }
 
-TEST_F(ServiceFrame, LogFormWithoutErrorArgument) {
-    EXPECT_TRUE(LogOnError(CppSQLite3Query(), [&] { return db.execQuery(L"SELECT * FROM Nowhere"); }).isNull());
-    EXPECT_EQ(TakeLog(), std::vector<CString>{L"no such table: Nowhere"});
-    EXPECT_EQ(LogOnErrorAs(L"读取失败:%s", 3, [&] { return Broken(); }), 3);
-    EXPECT_EQ(TakeLog(), std::vector<CString>{L"读取失败:no such table: Nowhere"});
-}
-
-TEST_F(ServiceFrame, MessageBoxFormShowsAndDoesNotLog) {
-    EXPECT_EQ(MessageBoxOnError(-1, [&] { return Broken(); }), -1);
-    EXPECT_EQ(TakeMessageBoxes(), std::vector<CString>{L"no such table: Nowhere"});
-    EXPECT_TRUE(TakeLog().empty());
-}
-
-TEST_F(ServiceFrame, CatchAllTakesAnyExceptionAndLogsItsFixedText) {
-    EXPECT_EQ(CatchAllErrors(L"CSysBLL::AddOperateInfo() 异常.", 0, []() -> int { throw std::runtime_error("x"); }), 0);
+TEST_F(ServiceFrame, OtherExceptionsPassUnlessTheFormTakesThem) {
+    CString error;
+    auto fails = []() -> int { throw std::runtime_error("x"); };
+    EXPECT_THROW(Guard(Report(error), -1, fails), std::runtime_error);
+    EXPECT_EQ(Guard(CatchAll(L"CSysBLL::AddOperateInfo() 异常."), 0, fails), 0);
     EXPECT_EQ(TakeLog(), std::vector<CString>{L"CSysBLL::AddOperateInfo() 异常."});
-    EXPECT_EQ(CatchAllErrors(nullptr, -1, [&] { return Broken(); }), -1);
+    EXPECT_EQ(Guard(Report(error).OtherErrors(L"更新虚拟单据数据失败!"), -1, fails), -1);
+    EXPECT_EQ(error, L"更新虚拟单据数据失败!");
     EXPECT_TRUE(TakeLog().empty());
+    // Database errors pass on while other failures are answered.
+    EXPECT_THROW(Guard(OnError::OnlyOtherErrors(error, L"读取失败"), -1, [&] { return Broken(); }),
+                 CppSQLite3Exception);
+    EXPECT_EQ(Guard(OnError::OnlyOtherErrors(error, L"读取失败"), -1, fails), -1);
+    EXPECT_EQ(error, L"读取失败");
+}
+
+TEST_F(ServiceFrame, TransactionKeepsOrUndoesItsOwnWorkOnly) {
+    auto count = [&] { return Int(L"SELECT count(*) FROM BaseData WHERE BaseName LIKE 'T%'"); };
+    auto add = [&](const wchar_t* name) { db.execDML(Fmt(L"INSERT INTO BaseData (BaseName) VALUES ('%s')", name)); };
+    {
+        Transaction kept(db);
+        add(L"T1");
+        kept.Commit();
+    }
+    EXPECT_THROW(
+        {
+            Transaction undone(db);
+            add(L"T2");
+            Broken();
+        },
+        CppSQLite3Exception);
+    EXPECT_EQ(count(), 1);
+    EXPECT_FALSE(db.inTransaction());
+    // Inside a host's transaction: an inner rollback keeps the host's work, and the host's
+    // rollback takes the inner committed work with it.
+    Exec(L"BEGIN");
+    add(L"T3");
+    {
+        Transaction inner(db);
+        add(L"T4");
+    }
+    EXPECT_EQ(count(), 2);
+    {
+        Transaction inner(db);
+        add(L"T5");
+        inner.Commit();
+    }
+    EXPECT_TRUE(db.inTransaction());
+    Exec(L"ROLLBACK");
+    EXPECT_EQ(count(), 1);
 }
 
 TEST_F(ServiceFrame, GenericSqlEntryPoints) {

@@ -10,7 +10,7 @@
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -26,14 +26,14 @@ protected:
     // written as the postings write them.
     void AddBill(bool sale, const wchar_t* code, const wchar_t* date, double rate, const std::vector<Line>& lines) {
         Exec(
-            Sql(L"insert into %s (BillCode, CompanyID, CompanyCode, CompanyName, DiscountRate, BillDate) values "
+            Fmt(L"insert into %s (BillCode, CompanyID, CompanyCode, CompanyName, DiscountRate, BillDate) values "
                 L"('%s', %d, '%s', '%s', %.2f, '%s')",
                 sale ? L"SaleBills" : L"PurBills", code, sale ? 1 : 2, sale ? L"KH0001" : L"GYS0001",
                 sale ? L"零售客户" : L"零散供应商", rate, date));
         const int id = Int(L"select last_insert_rowid()");
         for (const Line& l : lines)
             Exec(
-                Sql(L"insert into %s (%s, BillCode, ProductID, ProductCode, ProductName, TypeID, TypeName, UnitID, "
+                Fmt(L"insert into %s (%s, BillCode, ProductID, ProductCode, ProductName, TypeID, TypeName, UnitID, "
                     L"UnitName, Price, ItemCount, Amount, SearchCode) values (%d, '%s', %d, 'P%d', '%s', 2, "
                     L"'默认类别', 13, '瓶', %.2f, %.2f, %.2f, 'KL')",
                     sale ? L"SaleBillItems" : L"PurBillItems", sale ? L"SaleID" : L"PurID", id, code, l.productID,
@@ -56,7 +56,7 @@ protected:
     // Bill codes (or the opening row's type) of the product's rows still to be costed.
     CString Uncalculated(int productID) {
         return Text(
-            Sql(L"select ifnull(group_concat(case BillCode when '' then BillType else BillCode end), '') from "
+            Fmt(L"select ifnull(group_concat(case BillCode when '' then BillType else BillCode end), '') from "
                 L"(select * from Stocks where ProductID = %d and IsCale = 0 and IsCale2 = 0 order by StockID)",
                 productID));
     }
@@ -100,7 +100,7 @@ TEST_F(Ledger, DeletedSaleMarksTheThirdNewestEarlierSaleOrTheOldest) {
     Opening(8, L"雪碧");
     Opening(9, L"芬达");
     Buy(L"JH1", L"2013-04-01", 7);
-    for (int day = 1; day <= 5; ++day) Sell(Sql(L"XS%d", day), Sql(L"2013-05-%02d", day), 7);
+    for (int day = 1; day <= 5; ++day) Sell(Fmt(L"XS%d", day), Fmt(L"2013-05-%02d", day), 7);
     Sell(L"XS9", L"2013-05-10", 7);  // later than the deleted bill: not a candidate
     Sell(L"YS1", L"2013-05-01", 9);  // only two earlier sales of 芬达
     Sell(L"YS2", L"2013-05-02", 9);
@@ -147,7 +147,7 @@ TEST_F(Ledger, BillAndProductStatementsReadThroughIndexes) {
     Opening(8, L"雪碧");
     AddBill(false, L"JH1", L"2013-05-01", 0.9, {{7, L"可乐", 5, 2, 10}});
     for (int day = 1; day <= 5; ++day)
-        AddBill(true, Sql(L"XS%d", day), Sql(L"2013-05-%02d", day), 1.0,
+        AddBill(true, Fmt(L"XS%d", day), Fmt(L"2013-05-%02d", day), 1.0,
                 {{7, L"可乐", 1, 3, 3}, {8, L"雪碧", 1, 3, 3}});
     std::vector<std::string> statements;  // a trigger's own lines ("--") left out
     sqlite3_trace_v2(

@@ -1,42 +1,11 @@
 #include "common/AmountText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cwchar>
 
 namespace shopbiz {
 
-double ParseAmount(const CString& text) {
-    const wchar_t* begin = text.GetString();
-    wchar_t* end = nullptr;
-    const double value = std::wcstod(begin, &end);
-    return end == begin || !std::isfinite(value) ? 0.0 : value;
-}
-
-bool IsPlainNumber(const CString& text) {
-    CString t = text;
-    t.Trim();
-    int i = 0;
-    const int n = t.GetLength();
-    auto digits = [&] {
-        const int from = i;
-        while (i < n && t[i] >= L'0' && t[i] <= L'9') ++i;
-        return i - from;
-    };
-    if (i < n && (t[i] == L'+' || t[i] == L'-')) ++i;
-    int mantissa = digits();
-    if (i < n && t[i] == L'.') {
-        ++i;
-        mantissa += digits();
-    }
-    if (mantissa == 0) return false;
-    if (i < n && (t[i] == L'e' || t[i] == L'E')) {
-        ++i;
-        if (i < n && (t[i] == L'+' || t[i] == L'-')) ++i;
-        if (digits() == 0) return false;
-    }
-    return i == n;
-}
+double ParseAmount(const CString& text) { return ReadNumber(text.GetString()); }
 
 CString CentsText(double amount) {
     CString s;
@@ -52,14 +21,15 @@ CString CentsText(double amount) {
     const int integerDigits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = 15 - integerDigits;  // at least 3 below 1e13
     char text[64];
-    std::snprintf(text, sizeof text, "%.*f", decimals, magnitude);
+    const auto written = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed, decimals);
+    const char* const end = written.ptr;
 
-    const char* p = text;
     long long cents = 0;
-    for (; *p != '.'; ++p) cents = cents * 10 + (*p - '0');
-    ++p;  // decimals >= 3, so the point and three digits follow
-    cents = cents * 100 + (p[0] - '0') * 10 + (p[1] - '0');
-    if (p[2] >= '5') ++cents;
+    const char* p = text;
+    for (; p < end && *p != '.'; ++p) cents = cents * 10 + (*p - '0');
+    const auto decimal = [&](int i) { return p + 1 + i < end ? p[1 + i] - '0' : 0; };
+    cents = cents * 100 + decimal(0) * 10 + decimal(1);
+    if (decimal(2) >= 5) ++cents;
 
     s.Format(L"%s%lld.%02lld", amount < 0 && cents != 0 ? L"-" : L"", cents / 100, cents % 100);
     return s;

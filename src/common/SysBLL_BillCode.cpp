@@ -1,7 +1,6 @@
 // CSysBLL: bill numbering (one counter per bill type and month in BillCode) and the next
 // code after any code that ends in digits.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 
 using namespace shopbiz;
 
@@ -30,15 +29,15 @@ bool IsAsciiDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 }  // namespace
 
 CString CSysBLL::GetBillCode(CppSQLite3DB& db, CString billType, CString billDate) {
-    const CString type = EscapeQuotes(billType);
+    const QuotedSlot type = Quoted(billType);
     const CString month = MonthKey(billDate);
     CString prefix;
     int number = 0;
     // On an error the code is still made from what was read so far.
-    MessageBoxOnError([&] {
+    Guard(ShowMessage(), [&] {
         CppSQLite3Query row = db.execQuery(
             Sql(L" SELECT * FROM BillCode WHERE BillType='%s' AND YearMonth='%s'  ORDER BY LastNO DESC LIMIT 1;", type,
-                EscapeQuotes(month)));
+                Quoted(month)));
         if (!row.eof()) {
             number = row.getIntField(L"LastNO", 0) + 1;
             prefix = row.getStringField(L"PreCode");
@@ -48,14 +47,14 @@ CString CSysBLL::GetBillCode(CppSQLite3DB& db, CString billType, CString billDat
         number = 1;
         prefix = db.execScalarStr(Sql(L"SELECT PreCode FROM BillCode WHERE BillType='%s' LIMIT 1;", type));
         db.execDML(Sql(L"INSERT INTO BillCode(BillType,PreCode,YearMonth,LastNO) VALUES('%s', '%s', '%s', %d) ; ", type,
-                       EscapeQuotes(prefix), EscapeQuotes(month), 0));
+                       Quoted(prefix), Quoted(month), 0));
     });
-    return Sql(L"%s%s%04d", prefix, month, number);
+    return Fmt(L"%s%s%04d", prefix, month, number);
 }
 
 int CSysBLL::UpDateBillCode(CppSQLite3DB& db, CString billType, CString billDate) {
     return db.execDML(Sql(L"UPDATE BillCode SET LastNO=LastNO+1 WHERE BillType='%s' AND YearMonth='%s';",
-                          EscapeQuotes(billType), EscapeQuotes(MonthKey(billDate))));
+                          Quoted(billType), Quoted(MonthKey(billDate))));
 }
 
 CString CSysBLL::GetNewCode(CString code) {

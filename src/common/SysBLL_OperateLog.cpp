@@ -1,7 +1,6 @@
 // CSysBLL: the change journal for data synchronisation (OperateData), the per-period usage
 // counters of the host's functions (OperateInfo) and the search box history (SearchHistory).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 
 using namespace shopbiz;
 
@@ -9,8 +8,8 @@ namespace {
 
 // Builds the statement that counts one more use of the function in the period. The text
 // held in `sql` is always the last one built: first the lookup, then the write.
-void BuildUseCountStatement(CppSQLite3DB& db, const CString& period, const CString& funNo, CString& sql) {
-    const CString p = EscapeQuotes(period), f = EscapeQuotes(funNo);
+void BuildUseCountStatement(CppSQLite3DB& db, const CString& period, const CString& funNo, SqlText& sql) {
+    const QuotedSlot p = Quoted(period), f = Quoted(funNo);
     sql = Sql(L" SELECT * FROM OperateInfo WHERE UseDate='%s' AND FunNo='%s' ", p, f);
     int count = 0;
     CppSQLite3Query row = db.execQuery(sql);
@@ -30,8 +29,7 @@ int CSysBLL::AddOperateData(CppSQLite3DB& db, CString table, CString keyColumn, 
     ServiceLock lock;
     if (GetSysSettingForCString(db, L"IsUseDataSync", L"0") == L"0") return 1;
 
-    const CString t = EscapeQuotes(table), c = EscapeQuotes(keyColumn), v = EscapeQuotes(keyValue),
-                  op = EscapeQuotes(operation);
+    const QuotedSlot t = Quoted(table), c = Quoted(keyColumn), v = Quoted(keyValue), op = Quoted(operation);
     auto insertRow = [&] {
         db.execDML(Sql(L" INSERT INTO OperateData(TName,CName,CValue,OType)VALUES('%s','%s','%s','%s');", t, c, v, op));
     };
@@ -73,9 +71,9 @@ int CSysBLL::AddOperateInfo(CppSQLite3DB& db, CString funNo, bool /*flag*/) {
     CString period = GetTimeNowShort();
     period.Replace(L"-", L"/");
     period = period.Left(7);  // yyyy/mm
-    CString sql;
+    SqlText sql;
     // A failed lookup still runs: the statement held then is the lookup itself.
-    CatchAllErrors(L"CSysBLL::AddOperateInfo() 异常.", [&] { BuildUseCountStatement(db, period, funNo, sql); });
+    Guard(CatchAll(L"CSysBLL::AddOperateInfo() 异常."), [&] { BuildUseCountStatement(db, period, funNo, sql); });
     return db.execDML(sql);
 }
 
@@ -86,7 +84,7 @@ int CSysBLL::AddOperateInfoByTime(CppSQLite3DB& db, CString funNo, CString perio
         period.Replace(L"-", L"/");
         period = period.Left(10);  // yyyy/mm/dd
     }
-    CString sql;
+    SqlText sql;
     BuildUseCountStatement(db, period, funNo, sql);
     return db.execDML(sql);
 }
@@ -94,13 +92,13 @@ int CSysBLL::AddOperateInfoByTime(CppSQLite3DB& db, CString funNo, CString perio
 CppSQLite3Query CSysBLL::QueryOperateInfo(CppSQLite3DB& db, CString period) {
     CppSQLite3Query result;
     result = period.IsEmpty() ? db.execQuery(L" SELECT * FROM OperateInfo ")
-                              : db.execQuery(Sql(L" SELECT * FROM OperateInfo WHERE UseDate='%s' ", EscapeQuotes(period)));
+                              : db.execQuery(Sql(L" SELECT * FROM OperateInfo WHERE UseDate='%s' ", Quoted(period)));
     return result;
 }
 
 int CSysBLL::ClearOperateInfo(CppSQLite3DB& db, CString period) {
     if (period.IsEmpty()) return db.execDML(L" DELETE FROM OperateInfo ");
-    return db.execDML(Sql(L" DELETE FROM OperateInfo  WHERE UseDate='%s' ", EscapeQuotes(period)));
+    return db.execDML(Sql(L" DELETE FROM OperateInfo  WHERE UseDate='%s' ", Quoted(period)));
 }
 
 void CSysBLL::GetOperateInfoDateList(CppSQLite3DB& db, CStringArray& dates) {
@@ -113,8 +111,8 @@ void CSysBLL::GetOperateInfoDateList(CppSQLite3DB& db, CStringArray& dates) {
 
 int CSysBLL::SaveSearchHistory(CppSQLite3DB& db, CString keyword) {
     if (keyword.IsEmpty()) return 0;
-    const CString k = EscapeQuotes(keyword);
-    MessageBoxOnError([&] {
+    const QuotedSlot k = Quoted(keyword);
+    Guard(ShowMessage(), [&] {
         if (db.execScalar(Sql(L"Select count(1) from [SearchHistory] Where [Keyword] = '%s'", k)) < 1)
             db.execDML(Sql(L"INSERT INTO [SearchHistory] VALUES('%s', 1)", k));
         else
@@ -124,9 +122,9 @@ int CSysBLL::SaveSearchHistory(CppSQLite3DB& db, CString keyword) {
 }
 
 CppSQLite3Query CSysBLL::GetTop10SearchHistory(CppSQLite3DB& db, CString keywordPart, int& count) {
-    const CString k = EscapeQuotes(keywordPart);
+    const QuotedSlot k = Quoted(keywordPart);
     CppSQLite3Query result;
-    result = MessageBoxOnError(CppSQLite3Query(), [&] {
+    result = Guard(ShowMessage(), CppSQLite3Query(), [&] {
         count = db.execScalar(
             Sql(L"Select count(1) from [SearchHistory] Where [Keyword] like '%%%s%%' ORDER BY [Hits] DESC LIMIT 10", k));
         return db.execQuery(

@@ -153,7 +153,7 @@ CString CSysBLL::GetFirstLetter(CString text) {
 
 CString CSysBLL::GetSearchCodeByName(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
-    CppSQLite3Query q = db.execQuery(Sql(L"select * from SystemProdType where TypeName = '%s'", typeName));
+    CppSQLite3Query q = db.execQuery(Sql(L"select * from SystemProdType where TypeName = '%s'", Quoted(typeName)));
     if (q.eof()) return L"";
     return q.getStringField(L"SearchCode", L"");
 }

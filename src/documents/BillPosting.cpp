@@ -1,8 +1,9 @@
 #include "documents/BillPosting.h"
 
+#include <climits>
+
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
 #include "masterdata/CustomerBLL.h"
 
@@ -65,8 +66,8 @@ BillHeader BillPosting::ReadHeader(CString billCode, CString billType, CString s
     bill.billAmountValue = ParseAmount(bill.billAmount);
     bill.getAmountValue = ParseAmount(bill.getAmount);
     bill.discountAmountValue = ParseAmount(bill.discountAmount);
-    bill.billAmount = Sql(L"%.08lf", bill.billAmountValue);
-    bill.getAmount = Sql(L"%.08lf", bill.getAmountValue);
+    bill.billAmount = Fmt(L"%.08lf", bill.billAmountValue);
+    bill.getAmount = Fmt(L"%.08lf", bill.getAmountValue);
     bill.owed = bill.discountAmountValue - bill.getAmountValue;
     return bill;
 }
@@ -79,13 +80,12 @@ bool BillPosting::ItemsComplete(const BillItemRows& items, int itemCount) {
 }
 
 int BillPosting::OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken) {
-    if (!RefuseOwingWithoutPartner(bill)) return -1;  // 3
-    if (!ResolvePartner(bill)) return -1;             // 4
-    ResolveSettleAccount(bill, accountMove);          // 5
-    if (!NumberBill(bill, codeTaken)) return -1;      // 6
-    const int id = WriteHeader(bill);                 // 7
+    if (!RefuseOwingWithoutPartner(bill) || !ResolvePartner(bill)) return -1;
+    ResolveSettleAccount(bill, accountMove);
+    if (!NumberBill(bill, codeTaken)) return -1;
+    const int id = WriteHeader(bill);
     if (id < 1) return -1;
-    JournalNewBill(bill.billCode);  // 8
+    JournalNewBill(bill.billCode);
     return id;
 }
 
@@ -105,16 +105,20 @@ bool BillPosting::ResolvePartner(BillHeader& bill) {
         return true;
     }
 
-    try {
-        CppSQLite3Query named = db_.execQuery(Sql(
-            L" SELECT * FROM Companies WHERE CompanyName='%s' ORDER BY CompanyID  DESC LIMIT 1 ;", bill.companyName));
+    // A database error of the look-up fails the posting with its message; any other failure
+    // has a message of its own on the purchase road.
+    bill.companyID = -1;
+    auto lookUp = [&] {
+        CppSQLite3Query named =
+            db_.execQuery(Sql(L" SELECT * FROM Companies WHERE CompanyName='%s' ORDER BY CompanyID  DESC LIMIT 1 ;",
+                              Quoted(bill.companyName)));
         bill.companyID = named.eof() ? 0 : named.getIntField(L"CompanyID");
-    } catch (CppSQLite3Exception&) {
-        throw;
-    } catch (...) {
-        if (!road_.texts.lookupFailed) throw;
-        return Refuse(road_.texts.lookupFailed);
-    }
+    };
+    if (road_.texts.lookupFailed)
+        Guard(OnError::OnlyOtherErrors(error_, road_.texts.lookupFailed), lookUp);
+    else
+        lookUp();
+    if (bill.companyID < 0) return false;
     if (bill.companyID > 0) {
         // A disabled or deleted partner of the name comes back into use.
         db_.execDML(Sql(L"Update Companies Set IsDisable=0, IsDelete=0 Where CompanyID =%d", bill.companyID));
@@ -162,43 +166,41 @@ bool BillPosting::NumberBill(BillHeader& bill, const std::function<int(const CSt
 
 int BillPosting::WriteHeader(const BillHeader& bill) {
     const CString now = CSysBLL().GetTimeNowLong();
-    const CString insert =
+    const SqlText insert =
         Sql(L" INSERT INTO %s(  BillCode, CompanyID, CompanyCode, CompanyName,SettleAcctID,SettleAcctName, BillAmount, "
             L"DiscountAmount, DiscountRate, GetAmount, OweAmount,  BillDate, UserID, UserName, CreateDate, "
             L"LastUpdateDate, Remark ,BillType  ) VALUES (   '%s' , %d,  '%s',  '%s',%d, '%s',     %.08lf, %.08lf, "
             L"%.08lf, %.08lf, %.08lf,  '%s', %d, '%s', '%s', '%s', '%s', '%s'  )  ; ",
-            road_.billsTable, bill.billCode, bill.companyID, EscapeQuotes(bill.companyCode),
-            EscapeQuotes(bill.companyName), bill.settleAcctID, bill.settleAcctName, bill.billAmountValue,
+            road_.billsTable, Quoted(bill.billCode), bill.companyID, Quoted(bill.companyCode),
+            Quoted(bill.companyName), bill.settleAcctID, Quoted(bill.settleAcctName), bill.billAmountValue,
             bill.discountAmountValue, ParseAmount(bill.discountRate) * 0.01, bill.getAmountValue, bill.owed,
-            bill.billDate, 0, EscapeQuotes(bill.userName), now, now, bill.remark, bill.billType);
+            Quoted(bill.billDate), 0, Quoted(bill.userName), Quoted(now), Quoted(now), Quoted(bill.remark),
+            Quoted(bill.billType));
     db_.execDML(insert);
     const int id = db_.execScalar(Sql(L" SELECT  MAX(%s) FROM  %s ;", road_.keyColumn, road_.billsTable));
     if (id < 1) {
         const CString message = L"单据新增失败，操作已经终止!";
-        LogLine(message + L"\r\n" + insert);
+        LogLine(message + L"\r\n" + insert.str());
         return Fail(message);
     }
     return id;
 }
 
 void BillPosting::JournalNewBill(const CString& billCode) {
-    try {
-        CSysBLL().AddOperateData(db_, road_.billsTable, L"BillCode", billCode, L"A");
-    } catch (CppSQLite3Exception& e) {
-        error_ = e.errorMessage();
-    }
+    Guard(Report(error_).NotLogged(),
+          [&] { CSysBLL().AddOperateData(db_, road_.billsTable, L"BillCode", billCode, L"A"); });
 }
 
 int BillPosting::PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine) {
+    constexpr int kLineFailed = INT_MIN;
     for (int i = 0; i < itemCount; ++i) {
         BillLine line;
-        try {
+        const int posted = Guard(CatchAll(nullptr), kLineFailed, [&] {
             ReadItemRow(items[i], line);
-            const int posted = postLine(line);
-            if (posted < 0) return posted;
-        } catch (...) {
-            return Fail(L"新增货品[" + line.productName + L"]失败!");
-        }
+            return postLine(line);
+        });
+        if (posted == kLineFailed) return Fail(L"新增货品[" + line.productName + L"]失败!");
+        if (posted < 0) return posted;
     }
     return 1;
 }
@@ -225,7 +227,7 @@ void BillPosting::ReadItemRow(const BillItemRow& row, BillLine& line) {
 
 int BillPosting::TakeProduct(CppSQLite3Query product, BillLine& line) {
     if (product.eof()) {
-        error_ = Sql(L"%s~%s", line.productCode, line.productName);
+        error_ = Fmt(L"%s~%s", line.productCode, line.productName);
         return -2;
     }
     line.productID = product.getIntField(L"ProductID");
@@ -248,13 +250,11 @@ void BillPosting::TakeEnteredUnit(BillLine& line) {
     }
 }
 
-bool BillPosting::InsertLine(const CString& sql) {
-    try {
-        db_.execDML(sql);
+bool BillPosting::InsertLine(const std::function<SqlText()>& statement) {
+    return Guard(Report(error_, ErrorText::WithStatement(L"写入明细失败！\r\n %s \r\n %s")), false, [&] {
+        db_.execDML(statement());
         return true;
-    } catch (CppSQLite3Exception& e) {
-        return Refuse(Sql(L"写入明细失败！\r\n %s \r\n %s", e.errorMessage(), sql), true);
-    }
+    });
 }
 
 bool BillPosting::RaisePartnerBalance(const BillHeader& bill, const CString& failMessage) {
@@ -269,7 +269,7 @@ void BillPosting::AdvanceNumbering(const BillHeader& bill) {
     if (bill.codeGenerated) CSysBLL().UpDateBillCode(db_, road_.codeType, bill.billDate);
 }
 
-StoredBill BillPosting::ReadStoredBill(const CString& sql) {
+StoredBill BillPosting::ReadStoredBill(const SqlText& sql) {
     StoredBill bill;
     CppSQLite3Query header = db_.execQuery(sql);
     if (header.eof()) return bill;
@@ -286,7 +286,7 @@ StoredBill BillPosting::ReadStoredBill(const CString& sql) {
     return bill;
 }
 
-std::vector<StoredLine> BillPosting::ReadStoredLines(const CString& sql) {
+std::vector<StoredLine> BillPosting::ReadStoredLines(const SqlText& sql) {
     std::vector<StoredLine> lines;
     for (CppSQLite3Query line = db_.execQuery(sql); !line.eof(); line.nextRow())
         lines.push_back(
@@ -301,12 +301,12 @@ int BillPosting::PartnerSign(int companyID) {
     return type == 3 - road_.partnerType ? -1 : 1;
 }
 
-int BillPosting::CodeTaken(CppSQLite3DB& db, const CString& sql) {
-    return LogOnError(0, [&] { return db.execQuery(sql).eof() ? 0 : 1; });
+int BillPosting::CodeTaken(CppSQLite3DB& db, const SqlText& sql) {
+    return Guard(Log(), 0, [&] { return db.execQuery(sql).eof() ? 0 : 1; });
 }
 
 CppSQLite3Query BillPosting::BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns) {
-    return LogOnError(CppSQLite3Query(), [&] {
+    return Guard(Log(), CppSQLite3Query(), [&] {
         return db.execQuery(
             Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
                 L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "

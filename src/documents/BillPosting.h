@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "frame/SqlText.h"
 #include "frame/ServiceTypes.h"
 
 namespace shopbiz {
@@ -82,7 +83,7 @@ public:
     int Fail(const CString& message);
     int FailLogged(const CString& message);
 
-    // Steps 1 and 2 after the texts were made safe: the partner's name trimmed, the amounts
+    // The header after its texts were made safe: the partner's name trimmed, the amounts
     // read, BillAmount and GetAmount rewritten as "%.08lf" texts.
     static BillHeader ReadHeader(CString billCode, CString billType, CString settleAcctName, CString billDate,
                                  CString companyName, CString billAmount, CString discountAmount, CString discountRate,
@@ -90,35 +91,36 @@ public:
     // The first `itemCount` rows are all there, each with every position.
     static bool ItemsComplete(const BillItemRows& items, int itemCount);
 
-    // Steps 3 to 8: the partner and the settlement account found or made (the paid amount
-    // lowering the account's balance by `accountMove`), the bill numbered, the header written
+    // Opens the bill: the partner and the settlement account found or made (the paid amount
+    // moving the account's balance by `accountMove`), the bill numbered, the header written
     // and journalled. The new key, or -1.
     int OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken);
-    // Step 9: the first `itemCount` rows, each in its own frame through `postLine`; an
-    // exception that is no failure of the line's INSERT fails the posting with the product's
-    // name. 1, or the first failure (-1, -2).
+    // The first `itemCount` rows, each through `postLine`; an exception that is no failure of
+    // the line's INSERT fails the posting with the product's name. 1, or the first failure
+    // (-1, -2).
     int PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine);
     // The product from what AddProducts gave back; -2 (and "code~name") when it gave nothing.
     int TakeProduct(CppSQLite3Query product, BillLine& line);
     // The unit the line was entered in: the base unit (coefficient "1") or the second unit.
     static void TakeEnteredUnit(BillLine& line);
-    // The line INSERT; a database error fails with the statement, logged.
-    bool InsertLine(const CString& sql);
+    // The line INSERT, built and run; a database error (or a refused value) fails with the
+    // statement, logged.
+    bool InsertLine(const std::function<SqlText()>& statement);
 
-    // Step 12: what is left owing onto the partner's balance (with its sign turned for a
-    // partner of the other kind); only when something is owed.
+    // What is left owing onto the partner's balance (with its sign turned for a partner of
+    // the other kind); only when something is owed.
     bool RaisePartnerBalance(const BillHeader& bill, const CString& failMessage);
-    // Step 14: a generated number is consumed.
+    // A generated number is consumed.
     void AdvanceNumbering(const BillHeader& bill);
 
     // Deletion: the header and its lines as stored.
-    StoredBill ReadStoredBill(const CString& sql);
-    std::vector<StoredLine> ReadStoredLines(const CString& sql);
+    StoredBill ReadStoredBill(const SqlText& sql);
+    std::vector<StoredLine> ReadStoredLines(const SqlText& sql);
     // +1, or -1 for a partner of the other kind (whose balance runs the other way).
     int PartnerSign(int companyID);
 
     // 1 when a bill of the road has the code, else 0 (also on a database error, logged).
-    static int CodeTaken(CppSQLite3DB& db, const CString& sql);
+    static int CodeTaken(CppSQLite3DB& db, const SqlText& sql);
     // The bill's lines with its header fields repeated (and the road's own `extraColumns`).
     static CppSQLite3Query BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns);
 

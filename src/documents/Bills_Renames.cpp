@@ -15,9 +15,9 @@ int RenamePartnerInBills(CppSQLite3DB& db, const wchar_t* table, int companyID, 
     ServiceLock lock;
     CSysBLL::GetSafeString(name);
     CSysBLL::GetSafeString(code);
-    return ReportOnErrorAs(error, L"同步客户资料时出错！\r\n\r\n%s", -1, [&] {
-        return db.execDML(
-            Sql(L"UPDATE %s Set CompanyName='%s', CompanyCode='%s' WHERE CompanyID=%d", table, name, code, companyID));
+    return Guard(Report(error, L"同步客户资料时出错！\r\n\r\n%s"), -1, [&] {
+        return db.execDML(Sql(L"UPDATE %s Set CompanyName='%s', CompanyCode='%s' WHERE CompanyID=%d", table,
+                              Quoted(name), Quoted(code), companyID));
     });
 }
 

@@ -6,7 +6,7 @@ using namespace shopbiz;
 
 int COrderSaleBLL::UpdateOrderSendCount(CppSQLite3DB& db, int saleOrderID, int saleID, int reverse) {
     ServiceLock lock;
-    return LogOnError(0, [&] {
+    return Guard(Log(), 0, [&] {
         db.execDML(
             Sql(L"Update SaleBills set SaleOrderID=%d,SaleOrderCode=(Select BillCode from SaleOrderBills where "
                 L"SaleOrderID=%d limit 1) where SaleID=%d",
@@ -35,7 +35,7 @@ int COrderSaleBLL::UpdateOrderSendCount(CppSQLite3DB& db, int saleOrderID, int s
 
 int COrderSaleBLL::UpdateOrderBillStatus(CppSQLite3DB& db, int billState, int saleOrderID, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         db.execDML(Sql(L"Update SaleOrderBills set BillState=%d where SaleOrderID=%d", billState, saleOrderID));
         return 1;
     });

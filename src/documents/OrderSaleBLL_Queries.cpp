@@ -6,7 +6,7 @@ using namespace shopbiz;
 
 int COrderSaleBLL::QueryBillByProductID(CppSQLite3DB& db, int ProductID, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         return db.execScalar(Sql(L"  SELECT COUNT(*)  FROM SaleOrderBillItems WHERE ProductID=%d ; ", ProductID));
     });
 }

@@ -14,29 +14,30 @@ using namespace shopbiz;
 int CPurBLL::DeleteBillByID(CppSQLite3DB& db, int purID, CString& error) {
     ServiceLock lock;
     BillPosting post(db, kPurchaseRoad, error);
-    return ReportOnError(error, -1, [&] {
-        // 1. The bill as stored (zeros when there is none).
+    return Guard(Report(error), -1, [&] {
+        // The bill as stored (zeros when there is none).
         const StoredBill bill = post.ReadStoredBill(Sql(L" SELECT * FROM PurBills WHERE PurID=%d ;", purID));
 
-        // 2. The goods go out of stock again.
+        // The goods go out of stock again.
         CProductsBLL products;
         for (const StoredLine& line :
              post.ReadStoredLines(Sql(L" SELECT * FROM PurBillItems WHERE PurID=%d ;", purID))) {
-            products.AddProductsStock(db, line.productID, Sql(L"%.08lf", -ParseAmount(line.itemCount)), line.price);
+            products.AddProductsStock(db, line.productID, Fmt(L"%.08lf", -ParseAmount(line.itemCount)), line.price);
             products.DecStockProductsFromBill(db, line.productID, line.itemCount);
         }
 
-        // 3-5. The money back out of the journal and into the settlement account, and the
+        // The money back out of the journal and into the settlement account, and the
         // supplier's balance; errors here do not stop the deletion.
         CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
-                                         Sql(L"%.08lf", -bill.getAmount), error);
+                                         Fmt(L"%.08lf", -bill.getAmount), error);
         if (bill.getAmount != 0) CAccInfoBLL().UpdateBaseAccount(db, bill.settleAcctName, -bill.getAmount, error, 1);
         CCustomerBLL().DecCurrentAmount(db, bill.companyID, bill.oweAmount * post.PartnerSign(bill.companyID), error);
 
-        CStocksBLL().DeleteStockIn(db, bill.billCode);                           // 6
-        db.execDML(Sql(L" DELETE FROM PurBillItems WHERE PurID=%d ; ", purID));  // 7
+        // The goods out of the ledger, the rows gone.
+        CStocksBLL().DeleteStockIn(db, bill.billCode);
+        db.execDML(Sql(L" DELETE FROM PurBillItems WHERE PurID=%d ; ", purID));
         db.execDML(Sql(L"\tDELETE FROM PurBills WHERE PurID=%d ;", purID));
-        CSysBLL().AddOperateData(db, L"PurBills", L"BillCode", bill.billCode, L"D");  // 8
+        CSysBLL().AddOperateData(db, L"PurBills", L"BillCode", bill.billCode, L"D");
         return 1;
     });
 }

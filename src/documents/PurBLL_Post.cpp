@@ -2,7 +2,6 @@
 #include "documents/BillPosting.h"
 #include "documents/PurBLL.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "money/AccountBLL.h"
 #include "stock/StocksBLL.h"
@@ -20,27 +19,29 @@ int PostPurchaseLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill
     BillPosting::TakeEnteredUnit(line);
 
     const CString now = CSysBLL().GetTimeNowLong();
-    if (!post.InsertLine(
-            Sql(L" INSERT INTO  PurBillItems (PurID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
-                L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, UserID, "
-                L"ItemCount,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,ShowPrice,"
-                L"OriginalPrice,DisRate   ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', '%s', '%s', '%s',   "
-                L"%d,  %d,  %d, %.08lf, %.08lf, %d, %.08lf ,'%s','%s',  %d, '%s', '%s', %.08lf, %.08lf, %.08lf, "
-                L"%.08lf);",
-                purID, bill.billCode, EscapeQuotes(line.productCode), line.productName, EscapeQuotes(line.typeName),
-                EscapeQuotes(line.unitName), EscapeQuotes(bill.userName), now, now, line.remark, line.productID,
-                line.typeID, line.unitID, line.price, line.amount, 0, line.count, EscapeQuotes(line.searchCode),
-                line.remark, line.showUnitID, line.showUnitName, line.coefficient, line.showCount, line.showPrice,
-                line.originalPrice, line.disRate)))
+    if (!post.InsertLine([&] {
+            return Sql(L" INSERT INTO  PurBillItems (PurID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
+                       L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, "
+                       L"UserID, ItemCount,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,"
+                       L"ShowPrice,OriginalPrice,DisRate   ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', "
+                       L"'%s', '%s', '%s',   %d,  %d,  %d, %.08lf, %.08lf, %d, %.08lf ,'%s','%s',  %d, '%s', '%s', "
+                       L"%.08lf, %.08lf, %.08lf, %.08lf);",
+                       purID, Quoted(bill.billCode), Quoted(line.productCode), Quoted(line.productName),
+                       Quoted(line.typeName), Quoted(line.unitName), Quoted(bill.userName), Quoted(now), Quoted(now),
+                       Quoted(line.remark), line.productID, line.typeID, line.unitID, line.price, line.amount, 0,
+                       line.count, Quoted(line.searchCode), Quoted(line.remark), line.showUnitID,
+                       Quoted(line.showUnitName), Quoted(line.coefficient), line.showCount, line.showPrice,
+                       line.originalPrice, line.disRate);
+        }))
         return -1;
 
     // The purchase price remembered is the one before the line discount.
     const double listPrice = line.disRate != 0 ? line.price / line.disRate : line.price;
-    products.UpdateProductPrice(db, line.productID, bill.companyID, 2, Sql(L"%.08lf", listPrice));
+    products.UpdateProductPrice(db, line.productID, bill.companyID, 2, Fmt(L"%.08lf", listPrice));
 
-    products.AddProductsStock(db, line.productID, Sql(L"%.08lf", line.count), Sql(L"%.08lf", line.price));
+    products.AddProductsStock(db, line.productID, Fmt(L"%.08lf", line.count), Fmt(L"%.08lf", line.price));
     products.AddStockProductsFromBill(db, line.productName, L"默认仓库", line.unitName, L"0.0",
-                                      Sql(L"%.08lf", -line.count));
+                                      Fmt(L"%.08lf", -line.count));
     return 1;
 }
 
@@ -54,34 +55,33 @@ int CPurBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CS
     BillPosting post(db, kPurchaseRoad, error);
     if (!BillPosting::ItemsComplete(items, itemCount)) return post.Fail(L"单据明细数据不完整，操作已经终止!");
 
-    // 1, 2: safe texts (the operator's name is stored as given); the amounts read.
+    // Texts made safe (the operator's name is stored as given); the amounts read.
     for (CString* text : {&billCode, &billType, &settleAcctName, &billDate, &companyName, &billAmount, &discountAmount,
                           &getAmount, &remark})
         CSysBLL::GetSafeString(*text);
     BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
                                               discountAmount, discountRate, getAmount, remark, userName);
 
-    return ReportOnError(error, -1, [&] {
-        // 3-8: the supplier and the account found or made (money goes out), the bill numbered,
-        // its header written and journalled.
+    return Guard(Report(error), -1, [&] {
+        // The supplier and the account found or made (money goes out), the bill numbered, its
+        // header written and journalled; then its lines.
         const int purID =
             post.OpenBill(bill, bill.getAmountValue, [&](const CString& code) { return CheckBillCode(db, code); });
         if (purID < 1) return -1;
-        // 9: the lines.
         const int posted = post.PostLines(
             items, itemCount, [&](BillLine& line) { return PostPurchaseLine(db, post, bill, purID, line); });
         if (posted < 0) return posted;
 
-        // 10: the paid amount into the day's purchase line and the month totals.
+        // The paid amount into the day's purchase line and the month totals.
         if (CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
                                              error) < 0)
-            return post.FailLogged(Sql(L"更新收支帐失败 单据ID=[%s]\r\n%s", bill.billCode, error));
-        // 11: the goods in into the stock ledger.
+            return post.FailLogged(Fmt(L"更新收支帐失败 单据ID=[%s]\r\n%s", bill.billCode, error));
+        // The goods in into the stock ledger.
         CStocksBLL().AddStockIn(db, bill.billCode);
         error = L"";
-        // 12: what is left owing onto the supplier's balance.
+        // What is left owing onto the supplier's balance; a generated number is consumed.
         if (!post.RaisePartnerBalance(bill, L"更新供应商应付款失败，单据编号:")) return -1;
-        post.AdvanceNumbering(bill);  // 14
+        post.AdvanceNumbering(bill);
         return purID;
     });
 }
@@ -99,7 +99,7 @@ int CPurBLL::UpdateBillByID(CppSQLite3DB& db, int purID, CString billCode, CStri
 int CPurBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
     return BillPosting::CodeTaken(db,
-                                  Sql(L" SELECT BillCode FROM PurBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
+                                  Sql(L" SELECT BillCode FROM PurBills WHERE BillCode='%s' ", Quoted(billCode)));
 }
 
 CppSQLite3Query CPurBLL::GetBillDataByBillID(CppSQLite3DB& db, int purID) {

@@ -15,37 +15,38 @@ using namespace shopbiz;
 int CSaleBLL::DeleteBillByID(CppSQLite3DB& db, int saleID, CString& error) {
     ServiceLock lock;
     BillPosting post(db, kSaleRoad, error);
-    return ReportOnError(error, -1, [&] {
-        // 1. The bill as stored (zeros when there is none).
+    return Guard(Report(error), -1, [&] {
+        // The bill as stored (zeros when there is none).
         const StoredBill bill = post.ReadStoredBill(Sql(L" SELECT * FROM SaleBills WHERE SaleID=%d ;", saleID));
 
-        // 2. The goods come back into stock.
+        // The goods come back into stock.
         CProductsBLL products;
         for (const StoredLine& line :
              post.ReadStoredLines(Sql(L" SELECT * FROM SaleBillItems WHERE SaleID=%d ;", saleID))) {
             const CString quantity =
-                line.itemCount.IsEmpty() ? CString(L"0") : Sql(L"%.08lf", -ParseAmount(line.itemCount));
+                line.itemCount.IsEmpty() ? CString(L"0") : Fmt(L"%.08lf", -ParseAmount(line.itemCount));
             const CString price = line.price.IsEmpty() ? CString(L"0") : line.price;
             products.DecProductsStock(db, line.productID, quantity, price);
             products.DecStockProductsFromBill(db, line.productID, quantity);
         }
 
-        // 3. The money out of the day's sales line; an error there stops the deletion.
+        // The money out of the day's sales line; an error there stops the deletion.
         error = L"";
         CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
-                                          Sql(L"%.08lf", -bill.getAmount), error);
+                                          Fmt(L"%.08lf", -bill.getAmount), error);
         if (!error.IsEmpty()) return -1;
-        // 4. ... and out of the settlement account.
+        // ... and out of the settlement account.
         if (bill.getAmount != 0) CAccInfoBLL().UpdateBaseAccount(db, bill.settleAcctName, bill.getAmount, error, 1);
-        // 5. What was owed comes off the customer's balance.
+        // What was owed comes off the customer's balance; an error there stops it too.
         CCustomerBLL().DecCurrentAmount(db, bill.companyID, bill.oweAmount * post.PartnerSign(bill.companyID), error);
         if (!error.IsEmpty()) return -1;
 
-        CStocksBLL().DeleteStockOut(db, bill.billCode);                            // 6
-        COrderSaleBLL().UpdateOrderSendCount(db, bill.saleOrderID, saleID, 1);     // 7: back to the order
-        db.execDML(Sql(L" DELETE FROM SaleBillItems WHERE SaleID=%d ;", saleID));  // 8
+        // The goods out of the ledger, the delivered counts back to the order, the rows gone.
+        CStocksBLL().DeleteStockOut(db, bill.billCode);
+        COrderSaleBLL().UpdateOrderSendCount(db, bill.saleOrderID, saleID, 1);
+        db.execDML(Sql(L" DELETE FROM SaleBillItems WHERE SaleID=%d ;", saleID));
         db.execDML(Sql(L"DELETE FROM SaleBills WHERE SaleID=%d ; ", saleID));
-        CSysBLL().AddOperateData(db, L"SaleBills", L"BillCode", bill.billCode, L"D");  // 9
+        CSysBLL().AddOperateData(db, L"SaleBills", L"BillCode", bill.billCode, L"D");
         return 1;
     });
 }

@@ -2,7 +2,6 @@
 #include "documents/BillPosting.h"
 #include "documents/SaleBLL.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "members/MemberBLL.h"
 #include "money/AccountBLL.h"
@@ -12,7 +11,7 @@ using namespace shopbiz;
 
 namespace {
 
-// One sold line (steps 9.2 to 9.7): product, line row, remembered prices, stock out.
+// One sold line: the product found or made, the line row, the prices remembered, stock out.
 int PostSaleLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, int saleID, BillLine& line,
                  CString& error) {
     CProductsBLL products;
@@ -26,27 +25,30 @@ int PostSaleLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, in
     BillPosting::TakeEnteredUnit(line);
 
     const CString now = sys.GetTimeNowLong();
-    // The price per base unit goes in as the caller wrote it.
-    if (!post.InsertLine(Sql(
-            L" INSERT INTO  SaleBillItems (SaleID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
-            L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, UserID, "
-            L"ItemCount ,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,ShowPrice,"
-            L"OriginalPrice,DisRate  ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', '%s', '%s', '%s',   "
-            L"%d,  %d,  %d, %s, %.08lf, %d, %.08lf,'%s','%s',  %d, '%s', '%s', %.08lf, %.08lf,%.08lf,%.08lf);",
-            saleID, bill.billCode, EscapeQuotes(line.productCode), line.productName, EscapeQuotes(line.typeName),
-            EscapeQuotes(line.unitName), bill.userName, now, now, line.remark, line.productID, line.typeID, line.unitID,
-            line.priceText, line.amount, 0, line.count, EscapeQuotes(line.searchCode), line.remark, line.showUnitID,
-            line.showUnitName, line.coefficient, line.showCount, line.showPrice, line.originalPrice, line.disRate)))
+    // The price per base unit goes in as the caller typed it, when it is a number.
+    if (!post.InsertLine([&] {
+            return Sql(
+                L" INSERT INTO  SaleBillItems (SaleID, BillCode, ProductCode, ProductName,  TypeName, UnitName, "
+                L"UserName,CreateDate, LastUpdateDate, Remark,  ProductID, TypeID, UnitID, Price, Amount, UserID, "
+                L"ItemCount ,SearchCode,Remark,  ShowUnitID,ShowUnitName,Coefficient,ShowItemCount,ShowPrice,"
+                L"OriginalPrice,DisRate  ) VALUES (  %d, '%s', '%s', '%s',   '%s', '%s', '%s', '%s', '%s', '%s',   "
+                L"%d,  %d,  %d, %s, %.08lf, %d, %.08lf,'%s','%s',  %d, '%s', '%s', %.08lf, %.08lf,%.08lf,%.08lf);",
+                saleID, Quoted(bill.billCode), Quoted(line.productCode), Quoted(line.productName),
+                Quoted(line.typeName), Quoted(line.unitName), Quoted(bill.userName), Quoted(now), Quoted(now),
+                Quoted(line.remark), line.productID, line.typeID, line.unitID, Amount(line.priceText), line.amount, 0,
+                line.count, Quoted(line.searchCode), Quoted(line.remark), line.showUnitID, Quoted(line.showUnitName),
+                Quoted(line.coefficient), line.showCount, line.showPrice, line.originalPrice, line.disRate);
+        }))
         return -1;
 
     // The price remembered: the entered unit's price (also as the customer's price), or the
     // price before the line discount when discounts are kept per line.
     CString price;
     if (sys.GetSysSettingForint(db, L"IsUseEachDiscount", 0) == 0) {
-        price = Sql(L"%.08lf", line.showPrice);
+        price = Fmt(L"%.08lf", line.showPrice);
         products.UpdateCompPrice(db, 0, bill.companyName, line.productName, line.showUnitName, price, error, false);
     } else {
-        price = Sql(L"%.08lf", line.originalPrice);
+        price = Fmt(L"%.08lf", line.originalPrice);
     }
     products.UpdateProductPrice(db, line.productID, bill.companyID, 1, price);
 
@@ -57,9 +59,9 @@ int PostSaleLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, in
         products.UpdateCompPrice(db, 0, bill.companyName, line.productName, unit, price, error, false);
     }
 
-    products.DecProductsStock(db, line.productID, Sql(L"%.08lf", line.count), Sql(L"%.08lf", line.price));
+    products.DecProductsStock(db, line.productID, Fmt(L"%.08lf", line.count), Fmt(L"%.08lf", line.price));
     products.AddStockProductsFromBill(db, line.productName, L"默认仓库", line.unitName, L"0.0",
-                                      Sql(L"%.08lf", line.count));
+                                      Fmt(L"%.08lf", line.count));
     return 1;
 }
 
@@ -73,36 +75,35 @@ int CSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctN
     BillPosting post(db, kSaleRoad, error);
     if (!BillPosting::ItemsComplete(items, itemCount)) return post.Fail(L"单据明细数据不完整，操作已经终止!");
 
-    // 1, 2: safe texts; the amounts read.
+    // Texts made safe; the amounts read.
     for (CString* text : {&billCode, &settleAcctName, &billDate, &companyName, &billAmount, &discountAmount, &getAmount,
                           &remark, &billType, &userName})
         CSysBLL::GetSafeString(*text);
     BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
                                               discountAmount, discountRate, getAmount, remark, userName);
 
-    return ReportOnError(error, -1, [&] {
-        // 3-8: the customer and the account found or made (money comes in), the bill numbered,
-        // its header written and journalled.
+    return Guard(Report(error), -1, [&] {
+        // The customer and the account found or made (money comes in), the bill numbered, its
+        // header written and journalled; then its lines.
         const int saleID =
             post.OpenBill(bill, -bill.getAmountValue, [&](const CString& code) { return CheckBillCode(db, code); });
         if (saleID < 1) return -1;
-        // 9: the lines.
         const int posted = post.PostLines(
             items, itemCount, [&](BillLine& line) { return PostSaleLine(db, post, bill, saleID, line, error); });
         if (posted < 0) return posted;
 
-        // 10: the paid amount into the day's sales line and the month totals.
+        // The paid amount into the day's sales line and the month totals.
         if (CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
                                               error) < 0)
             return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
-        // 11: the goods out into the stock ledger.
+        // The goods out into the stock ledger.
         CStocksBLL().AddStockOut(db, bill.billCode);
         error = L"";
-        // 12: what is left owing onto the customer's balance.
+        // What is left owing onto the customer's balance.
         if (!post.RaisePartnerBalance(bill, L"更新客户应收款失败，单据编号:")) return -1;
-        // 13: the member's points for the money received.
+        // The member's points for the money received; a generated number is consumed.
         CMemberBLL().AddMoneytoSocre(db, bill.companyName, bill.billCode, bill.getAmount);
-        post.AdvanceNumbering(bill);  // 14
+        post.AdvanceNumbering(bill);
         return saleID;
     });
 }
@@ -120,7 +121,7 @@ int CSaleBLL::UpdateBillByID(CppSQLite3DB& db, int saleID, CString billCode, CSt
 int CSaleBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
     return BillPosting::CodeTaken(db,
-                                  Sql(L" SELECT BillCode FROM SaleBills WHERE BillCode='%s' ", EscapeQuotes(billCode)));
+                                  Sql(L" SELECT BillCode FROM SaleBills WHERE BillCode='%s' ", Quoted(billCode)));
 }
 
 CppSQLite3Query CSaleBLL::GetBillDataByBillID(CppSQLite3DB& db, int saleID) {

@@ -2,32 +2,17 @@
 
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/CustomerBLL.h"
 
 namespace shopbiz {
 
 namespace {
 
-// A database error reports its own message; anything else the given text. Both give -1.
-template <class Body>
-int ReportOr(CString& error, const wchar_t* otherwise, Body&& body) {
-    try {
-        return body();
-    } catch (CppSQLite3Exception& e) {
-        ReportDbError(e, &error);
-        return -1;
-    } catch (...) {
-        error = otherwise;
-        return -1;
-    }
-}
-
 // 1 with the partner's name and code; -1 when it cannot be read or is not there (no opening
 // balance for a partner that does not exist).
 int ReadPartner(CppSQLite3DB& db, const VirtualBillBook& book, int companyID, CString& name, CString& code,
                 CString& error) {
-    try {
+    return Guard(Report(error).LogAs({L"执行失败:%s"}).OtherErrors(book.partnerFailed), -1, [&] {
         CppSQLite3Query row = db.execQuery(Sql(L" SELECT * FROM Companies WHERE CompanyID=%d ; ", companyID));
         if (row.eof()) {
             error = book.partnerFailed;
@@ -36,14 +21,7 @@ int ReadPartner(CppSQLite3DB& db, const VirtualBillBook& book, int companyID, CS
         name = row.getStringField(L"CompanyName");
         code = row.getStringField(L"CompanyCode");
         return 1;
-    } catch (CppSQLite3Exception& e) {
-        ReportDbError(e, nullptr, L"执行失败:%s");
-        error = e.errorMessage();
-        return -1;
-    } catch (...) {
-        error = book.partnerFailed;
-        return -1;
-    }
+    });
 }
 
 }  // namespace
@@ -58,14 +36,14 @@ int InsertVirtualBill(CppSQLite3DB& db, const VirtualBillBook& book, CString amo
     if (ReadPartner(db, book, companyID, name, code, error) < 0) return -1;
 
     const double value = ParseAmount(amount);
-    return ReportOr(error, L"新增虚拟单据失败！", [&] {
+    return Guard(Report(error).OtherErrors(L"新增虚拟单据失败！"), -1, [&] {
         db.execDML(
             Sql(L" INSERT INTO %s(  BillCode, BillType, CompanyID, CompanyCode, CompanyName,  BillAmount, "
                 L"DiscountAmount, GetAmount, OweAmount, IsSystem,  BillDate, UserID, UserName, CreateDate, "
                 L"LastUpdateDate, Remark   ) VALUES (   '%s' , 0, %d,  '%s',  '%s',    %.08lf, %.08lf, 0.00, "
                 L"%.08lf, 1,   '%s', 0, 'Admin', date(), date(), '虚拟单据'   )  ; ",
-                book.table, EscapeQuotes(billCode), companyID, EscapeQuotes(code), EscapeQuotes(name), value, value,
-                value, startDate));
+                book.table, Quoted(billCode), companyID, Quoted(code), Quoted(name), value, value, value,
+                Quoted(startDate)));
         if (value != 0 && CCustomerBLL().AddCurrentAmount(db, companyID, value, error) < 1) return -1;
         return 1;
     });
@@ -75,12 +53,13 @@ int UpdateVirtualBill(CppSQLite3DB& db, const VirtualBillBook& book, CString amo
     ServiceLock lock;
     amount.Trim();
     if (amount.IsEmpty()) amount = L"0.00";
-    // The amount goes in as it stands: a text that is no number makes the statement fail.
-    return ReportOr(error, L"更新虚拟单据数据失败!", [&] {
-        db.execDML(
-            Sql(L"UPDATE %s SET BillAmount=%s,OweAmount=%s, DiscountAmount=%s, GetAmount=0 WHERE "
-                L"CompanyID=%d AND IsSystem=1  ;",
-                book.table, amount, amount, amount, companyID));
+    // The amount goes in as the caller typed it; a text that is no number is refused as a
+    // failed statement would be.
+    return Guard(Report(error).OtherErrors(L"更新虚拟单据数据失败!"), -1, [&] {
+        const NumberSlot value = Amount(amount);
+        db.execDML(Sql(L"UPDATE %s SET BillAmount=%s,OweAmount=%s, DiscountAmount=%s, GetAmount=0 WHERE "
+                       L"CompanyID=%d AND IsSystem=1  ;",
+                       book.table, value, value, value, companyID));
         return 1;
     });
 }

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/TextCodec.h"
@@ -13,11 +14,74 @@ namespace {
 
 constexpr int kComponentError = 1000;  // errors of the component itself, not of SQLite
 
-[[noreturn]] void ThrowComponent(const wchar_t* message) { throw CppSQLite3Exception(kComponentError, message); }
+[[noreturn]] void ThrowComponent(const wchar_t* message, const wchar_t* statement = nullptr) {
+    throw CppSQLite3Exception(kComponentError, message, statement);
+}
 
-[[noreturn]] void ThrowSqlite(sqlite3* db, int code) {
+// Holds the connection's mutex, so that the error text read after a failed call is that
+// call's own and not another thread's (the connection is opened in serialized mode).
+class ConnectionMutex {
+public:
+    explicit ConnectionMutex(sqlite3* db) : mutex_(db ? sqlite3_db_mutex(db) : nullptr) { sqlite3_mutex_enter(mutex_); }
+    ~ConnectionMutex() { sqlite3_mutex_leave(mutex_); }
+    ConnectionMutex(const ConnectionMutex&) = delete;
+    ConnectionMutex& operator=(const ConnectionMutex&) = delete;
+
+private:
+    sqlite3_mutex* mutex_;
+};
+
+// The error of the last call on the connection; the caller holds the connection's mutex.
+CppSQLite3Exception SqliteError(sqlite3* db, int code, const char* statement) {
     const char* msg = db ? sqlite3_errmsg(db) : sqlite3_errstr(code);
-    throw CppSQLite3Exception(code, Utf8ToWide(msg ? msg : "unknown error"));
+    return CppSQLite3Exception(code, Utf8ToWide(msg ? msg : "unknown error").c_str(),
+                               statement ? Utf8ToWide(statement).c_str() : nullptr);
+}
+
+// The text after a statement holds nothing that runs: blanks, semicolons and comments.
+bool NothingRunsIn(const char* tail) {
+    for (const char* p = tail; p && *p;) {
+        if (*p == ';' || *p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') {
+            ++p;
+        } else if (p[0] == '-' && p[1] == '-') {
+            while (*p && *p != '\n') ++p;
+        } else if (p[0] == '/' && p[1] == '*') {
+            const char* close = std::strstr(p + 2, "*/");
+            if (!close) return true;  // an unclosed comment runs to the end of the text
+            p = close + 2;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Compiles the one statement of `text`; null when the text holds none. The caller holds the
+// connection's mutex and owns the statement.
+sqlite3_stmt* PrepareOne(sqlite3* db, const std::string& text) {
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    const int rc = sqlite3_prepare_v2(db, text.c_str(), static_cast<int>(text.size()) + 1, &stmt, &tail);
+    if (rc != SQLITE_OK) throw SqliteError(db, rc, text.c_str());
+    if (!NothingRunsIn(tail)) {
+        sqlite3_finalize(stmt);
+        ThrowComponent(L"SQL text holds more than one statement; one call runs one statement",
+                       Utf8ToWide(text).c_str());
+    }
+    return stmt;
+}
+
+// Steps the statement to its end and finalizes it; throws the statement's own error.
+void RunAndFinalize(sqlite3* db, sqlite3_stmt* stmt) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        CppSQLite3Exception e = SqliteError(db, rc, sqlite3_sql(stmt));
+        sqlite3_finalize(stmt);
+        throw e;
+    }
+    sqlite3_finalize(stmt);
 }
 
 bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
@@ -37,8 +101,10 @@ bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
 // ---------------------------------------------------------------------------------------
 // Exception
 
-CppSQLite3Exception::CppSQLite3Exception(int errorCode, const wchar_t* message)
-    : mnErrCode(errorCode), mpszErrMess(std::make_shared<const std::wstring>(message ? message : L"")) {}
+CppSQLite3Exception::CppSQLite3Exception(int errorCode, const wchar_t* message, const wchar_t* statement)
+    : mnErrCode(errorCode),
+      mpszErrMess(std::make_shared<const std::wstring>(message ? message : L"")),
+      mpszStatement(statement && *statement ? std::make_shared<const std::wstring>(statement) : nullptr) {}
 
 // ---------------------------------------------------------------------------------------
 // Shared states
@@ -74,13 +140,14 @@ struct QueryState {
     }
     // Steps to the next row; throws on an SQL error (the statement is released first).
     void Step() {
-        int rc = sqlite3_step(stmt);
+        ConnectionMutex hold(db);
+        const int rc = sqlite3_step(stmt);
         if (rc == SQLITE_ROW) {
             eof = false;
         } else if (rc == SQLITE_DONE) {
             eof = true;
         } else {
-            CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(db)));
+            CppSQLite3Exception e = SqliteError(db, rc, sqlite3_sql(stmt));
             Finalize();
             throw e;
         }
@@ -206,7 +273,10 @@ sqlite3_stmt* CppSQLite3Statement::Checked() const {
 
 namespace {
 void CheckBind(sqlite3* db, int rc) {
-    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+    if (rc != SQLITE_OK) {
+        ConnectionMutex hold(db);
+        throw SqliteError(db, rc, nullptr);
+    }
 }
 }  // namespace
 
@@ -247,11 +317,12 @@ void CppSQLite3Statement::bindNull(int param) {
 
 int CppSQLite3Statement::execDML() {
     sqlite3_stmt* s = Checked();
+    ConnectionMutex hold(state_->db);
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) {
-        CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(state_->db)));
+        CppSQLite3Exception e = SqliteError(state_->db, rc, sqlite3_sql(s));
         sqlite3_reset(s);
         throw e;
     }
@@ -292,9 +363,10 @@ CppSQLite3DB::~CppSQLite3DB() { close(); }
 void CppSQLite3DB::open(const char* utf8Path) {
     close();
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(utf8Path ? utf8Path : "", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int rc = sqlite3_open_v2(utf8Path ? utf8Path : "", &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
-        CppSQLite3Exception e(rc, Utf8ToWide(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        CppSQLite3Exception e = SqliteError(db, rc, nullptr);
         sqlite3_close_v2(db);
         throw e;
     }
@@ -319,45 +391,25 @@ sqlite3* CppSQLite3DB::Checked() const {
 int CppSQLite3DB::execDML(const wchar_t* sql) {
     sqlite3* db = Checked();
     const std::string text = WideToUtf8(sql ? sql : L"");
-    const char* tail = text.c_str();
-    while (tail && *tail) {
-        sqlite3_stmt* stmt = nullptr;
-        const char* next = nullptr;
-        int rc = sqlite3_prepare_v2(db, tail, -1, &stmt, &next);
-        if (rc != SQLITE_OK) ThrowSqlite(db, rc);
-        if (!stmt) break;  // only white space or comments remained
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        }
-        if (rc != SQLITE_DONE) {
-            CppSQLite3Exception e(rc, Utf8ToWide(sqlite3_errmsg(db)));
-            sqlite3_finalize(stmt);
-            throw e;
-        }
-        sqlite3_finalize(stmt);
-        tail = next;
-    }
+    ConnectionMutex hold(db);
+    if (sqlite3_stmt* stmt = PrepareOne(db, text)) RunAndFinalize(db, stmt);
     return 0;
 }
 
 CppSQLite3Query CppSQLite3DB::execQuery(const wchar_t* sql) {
     sqlite3* db = Checked();
     const std::string text = WideToUtf8(sql ? sql : L"");
-    sqlite3_stmt* stmt = nullptr;
-    const char* tail = nullptr;
-    int rc = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, &tail);
-    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
     auto q = std::make_shared<QueryState>();
     q->db = db;
-    q->stmt = stmt;
-    if (!stmt) {  // no statement in the text: an empty result
-        q->eof = true;
-        return CppSQLite3Query(std::move(q));
+    {
+        ConnectionMutex hold(db);
+        q->stmt = PrepareOne(db, text);
     }
-    int n = sqlite3_column_count(stmt);
+    if (!q->stmt) return CppSQLite3Query(std::move(q));  // no statement in the text: an empty result
+    const int n = sqlite3_column_count(q->stmt);
     q->names.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(stmt, i)));
+    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(q->stmt, i)));
     q->Step();
-    // A tail after the first statement is ignored: a result set has one statement.
     return CppSQLite3Query(std::move(q));
 }
 
@@ -376,22 +428,38 @@ CString CppSQLite3DB::execScalarStr(const wchar_t* sql, const wchar_t* nullValue
 CppSQLite3Statement CppSQLite3DB::compileStatement(const wchar_t* sql) {
     sqlite3* db = Checked();
     const std::string text = WideToUtf8(sql ? sql : L"");
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, text.c_str(), -1, &stmt, nullptr);
-    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
-    if (!stmt) ThrowComponent(L"No statement to compile");
     auto s = std::make_shared<StatementState>();
     s->db = db;
-    s->stmt = stmt;
+    {
+        ConnectionMutex hold(db);
+        s->stmt = PrepareOne(db, text);
+    }
+    if (!s->stmt) ThrowComponent(L"No statement to compile", sql);
     return CppSQLite3Statement(std::move(s));
+}
+
+void CppSQLite3DB::execScript(const wchar_t* sql) {
+    sqlite3* db = Checked();
+    const std::string text = WideToUtf8(sql ? sql : L"");
+    ConnectionMutex hold(db);
+    for (const char* tail = text.c_str(); tail && *tail;) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* next = nullptr;
+        const int rc = sqlite3_prepare_v2(db, tail, -1, &stmt, &next);
+        if (rc != SQLITE_OK) throw SqliteError(db, rc, tail);
+        if (!stmt) break;  // only blanks or comments remained
+        RunAndFinalize(db, stmt);
+        tail = next;
+    }
 }
 
 bool CppSQLite3DB::tableExists(const wchar_t* table) {
     sqlite3* db = Checked();
+    ConnectionMutex hold(db);
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "select count(*) from sqlite_master where type='table' and name=?", -1, &stmt,
-                                nullptr);
-    if (rc != SQLITE_OK) ThrowSqlite(db, rc);
+    const char* sql = "select count(*) from sqlite_master where type='table' and name=?";
+    const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+    if (rc != SQLITE_OK) throw SqliteError(db, rc, sql);
     std::string name = WideToUtf8(table ? table : L"");
     sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
     bool exists = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) > 0;
@@ -402,6 +470,8 @@ bool CppSQLite3DB::tableExists(const wchar_t* table) {
 long long CppSQLite3DB::lastRowId() const { return sqlite3_last_insert_rowid(Checked()); }
 
 int CppSQLite3DB::lastChanges() const { return sqlite3_changes(Checked()); }
+
+bool CppSQLite3DB::inTransaction() const { return sqlite3_get_autocommit(Checked()) == 0; }
 
 void CppSQLite3DB::setBusyTimeout(int milliseconds) {
     mnBusyTimeoutMs = milliseconds;

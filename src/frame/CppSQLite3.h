@@ -2,6 +2,9 @@
 // The database component: a thin object wrapper over SQLite 3 that speaks wide text.
 // The database holds UTF-8; statements and values cross this boundary as wide text.
 // Every SQL error, constraint violations included, throws a CppSQLite3Exception by value.
+// A call runs exactly one statement: text that holds a second one (anything but blanks,
+// semicolons and comments after the first) is refused before anything runs, so a value
+// that ends a statement early can never start another. Scripts go through execScript.
 
 #include <memory>
 #include <string>
@@ -13,16 +16,20 @@ struct sqlite3_stmt;
 
 class CppSQLite3Exception {
 public:
-    CppSQLite3Exception(int errorCode, const wchar_t* message);
-    CppSQLite3Exception(int errorCode, const CString& message) : CppSQLite3Exception(errorCode, message.GetString()) {}
+    CppSQLite3Exception(int errorCode, const wchar_t* message, const wchar_t* statement = nullptr);
+    CppSQLite3Exception(int errorCode, const CString& message, const CString& statement = CString())
+        : CppSQLite3Exception(errorCode, message.GetString(), statement.GetString()) {}
 
     int errorCode() const { return mnErrCode; }
     // SQLite's readable error text. Copies of an exception share the same text.
     const wchar_t* errorMessage() const { return mpszErrMess ? mpszErrMess->c_str() : L""; }
+    // The statement that failed, as it was given; "" when the error belongs to no statement.
+    const wchar_t* statement() const { return mpszStatement ? mpszStatement->c_str() : L""; }
 
 private:
     int mnErrCode;
     std::shared_ptr<const std::wstring> mpszErrMess;
+    std::shared_ptr<const std::wstring> mpszStatement;
 };
 
 namespace shopbiz::detail {
@@ -115,26 +122,32 @@ public:
     CppSQLite3DB& operator=(const CppSQLite3DB&) = delete;
 
     // Opens (creating when missing) the database file; ":memory:" gives a private in-memory one.
+    // The connection is opened in serialized mode: threads may share it, and each reads the
+    // error of its own statement.
     void open(const char* utf8Path);
     void open(const wchar_t* path);
     // Result sets and statements still open keep working until they are finalized.
     void close();
     bool isOpen() const { return mpDB != nullptr; }
 
-    // Runs every statement of the text to its end. Returns the statement status: 0 when
-    // it ran, whatever number of rows it touched.
+    // Runs the statement to its end. Returns the statement status: 0 when it ran, whatever
+    // number of rows it touched (also for text that holds no statement at all).
     int execDML(const wchar_t* sql);
-    // Result set of the first statement of the text, positioned on its first row.
+    // Result set of the statement, positioned on its first row.
     CppSQLite3Query execQuery(const wchar_t* sql);
     // First column of the first row. A query with no row, or a NULL value, gives 0 and ""
     // (the nullValue argument), so counts and sums over nothing read as zero.
     int execScalar(const wchar_t* sql, int nullValue = 0);
     CString execScalarStr(const wchar_t* sql, const wchar_t* nullValue = L"");
     CppSQLite3Statement compileStatement(const wchar_t* sql);
+    // Runs every statement of a script in turn (the schema, a test's set-up); what ran before
+    // a failing statement stays done. Never for text that holds a caller's values.
+    void execScript(const wchar_t* sql);
 
     bool tableExists(const wchar_t* table);
     long long lastRowId() const;
     int lastChanges() const;  // rows touched by the last statement
+    bool inTransaction() const;  // a transaction is open on the connection
     void setBusyTimeout(int milliseconds);
     // Aborts a running statement; callable from another thread.
     void interrupt();

@@ -19,13 +19,10 @@ CppSQLite3Query CSysBLL::ExecSQLForQuery(CppSQLite3DB& db, CString sql) {
 
 int CSysBLL::ExecDML(CppSQLite3DB& db, CString sql, CString& error) {
     error = L"";
-    try {
+    return Guard(Report(error, ErrorText(L"执行SQL时出错,sql:\r\n%s\r\nerr:\r\n%s", sql)).NotLogged(), 0, [&] {
         db.execDML(sql);
         return 1;
-    } catch (CppSQLite3Exception& e) {
-        error.Format(L"执行SQL时出错,sql:\r\n%s\r\nerr:\r\n%s", sql, e.errorMessage());
-        return 0;
-    }
+    });
 }
 
 int CSysBLL::DBIsNewCreate(CppSQLite3DB& db) {
@@ -48,7 +45,7 @@ int CSysBLL::DBIsNewCreate(CppSQLite3DB& db) {
 
 int CSysBLL::ClearData(CppSQLite3DB& db, CString error) {
     ServiceLock lock;
-    try {
+    return Guard(Report(error).LogAs({ErrorText::Fixed(L"清空数据失败!"), ErrorText()}), 0, [&] {
         CStringArray tables;
         CppSQLite3Query q = db.execQuery(L"select name from sqlite_master where type='table' order by name;");
         for (; !q.eof(); q.nextRow()) tables.Add(q.getStringField(L"name"));
@@ -56,14 +53,10 @@ int CSysBLL::ClearData(CppSQLite3DB& db, CString error) {
         for (const CString& name : tables) {
             if (name == L"User" || name == L"sqlite_sequence" || name == L"SystemInfo" || name == L"UserResource")
                 continue;
-            db.execDML(Sql(L"DROP TABLE %s", name));
+            // The names come from the database's own catalogue.
+            db.execDML(Fmt(L"DROP TABLE %s", name));
         }
         db.execDML(L" delete from sqlite_sequence");
         return 1;
-    } catch (CppSQLite3Exception& e) {
-        error.Format(L"%s", e.errorMessage());
-        LogLine(L"清空数据失败!");
-        LogLine(error);
-        return 0;
-    }
+    });
 }

@@ -2,7 +2,6 @@
 #include "common/AmountText.h"
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
 
 using namespace shopbiz;
@@ -16,7 +15,7 @@ constexpr const wchar_t* kNameTaken = L"已经存在,请确认!";
 
 int CAccInfoBLL::UpdateBaseAccount(CppSQLite3DB& db, CString name, double amount, CString& error, int write) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         CSysBLL sys;
         const CString now = sys.GetTimeNowLong();
         CSysBLL::GetSafeString(name);
@@ -30,7 +29,7 @@ int CAccInfoBLL::UpdateBaseAccount(CppSQLite3DB& db, CString name, double amount
         if (write != 0) {
             db.execDML(
                 Sql(L"update SettleAcct set CurAmount = %.08lf ,LastUpdateDate = '%s' where SettleAcctName = '%s';",
-                    balance, now, name));
+                    balance, Quoted(now), Quoted(name)));
             sys.AddOperateData(db, L"SettleAcct", L"SettleAcctName", name, L"U");
         }
         return 0;
@@ -40,7 +39,7 @@ int CAccInfoBLL::UpdateBaseAccount(CppSQLite3DB& db, CString name, double amount
 int CAccInfoBLL::UpdateBaseData(CppSQLite3DB& db, int accountId, CString type, CString name, CString bankName,
                                 CString bankNo, CString amount, CString& error, int cascade) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         CSysBLL sys;
         const CString now = sys.GetTimeNowLong();
         CSysBLL::GetSafeString(name);
@@ -56,8 +55,8 @@ int CAccInfoBLL::UpdateBaseData(CppSQLite3DB& db, int accountId, CString type, C
             // A rename must not give two accounts one name: balances are moved by name.
             if (name.IsEmpty()) return 1;
             if (db.execScalar(
-                    Sql(L"select count(*) from SettleAcct where SettleAcctName = '%s' and SettleAcctID <> %d;", name,
-                        accountId)) > 0) {
+                    Sql(L"select count(*) from SettleAcct where SettleAcctName = '%s' and SettleAcctID <> %d;",
+                        Quoted(name), accountId)) > 0) {
                 error = kNameTaken;
                 return 1;
             }
@@ -76,15 +75,17 @@ int CAccInfoBLL::UpdateBaseData(CppSQLite3DB& db, int accountId, CString type, C
                 db.execDML(Sql(L"update SettleAcct set SettleAcctType = %d,SettleAcctName = '%s', BankName = "
                                L"'%s',BankNo = '%s', CurAmount = %.08lf, InitAmount = %.08lf , LastUpdateDate = "
                                L"'%s' where SettleAcctID = %d;",
-                               WToI(type), name, bankName, bankNo, current, opening, now, accountId));
+                               WToI(type), Quoted(name), Quoted(bankName), Quoted(bankNo), current, opening,
+                               Quoted(now), accountId));
         } else {
             status =
                 db.execDML(Sql(L"update SettleAcct set SettleAcctType = %d, BankName = '%s',BankNo = '%s', "
                                L"CurAmount = %.08lf, InitAmount = %.08lf , LastUpdateDate = '%s' where "
                                L"SettleAcctName = '%s';",
-                               WToI(type), bankName, bankNo, current, opening, now, name));
+                               WToI(type), Quoted(bankName), Quoted(bankNo), current, opening, Quoted(now),
+                               Quoted(name)));
         }
-        sys.AddOperateData(db, L"SettleAcct", L"SettleAcctID", Sql(L"%d", accountId), L"U");
+        sys.AddOperateData(db, L"SettleAcct", L"SettleAcctID", Fmt(L"%d", accountId), L"U");
 
         if (status == 0 && cascade == 1) {
             // Lines and bills refer to the account by ID and name. An edit by name keeps the
@@ -96,7 +97,7 @@ int CAccInfoBLL::UpdateBaseData(CppSQLite3DB& db, int accountId, CString type, C
                     L"update PurBills set SettleAcctName = '%s' where SettleAcctID = %d ;",
                     L"update SaleBills set SettleAcctName = '%s' where SettleAcctID = %d ;",
                 };
-                for (const wchar_t* carry : kCarryName) db.execDML(Sql(carry, name, accountId));
+                for (const wchar_t* carry : kCarryName) db.execDML(Sql(carry, Quoted(name), accountId));
             }
             CString entryError;
             if (UpdateAccountData(db, name, opening, entryError, 0) != 0 || !byId)
@@ -110,10 +111,10 @@ int CAccInfoBLL::UpdateBaseData(CppSQLite3DB&, int, CString, CString, CString&) 
 
 int CAccInfoBLL::DeleteBaseData(CppSQLite3DB& db, CString accountId, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         const int id = WToI(accountId);
         if (ISSysItem(db, id) == 0) return 2;
-        CSysBLL().AddOperateData(db, L"SettleAcct", L"SettleAcctID", Sql(L"%d", id), L"D");
+        CSysBLL().AddOperateData(db, L"SettleAcct", L"SettleAcctID", Fmt(L"%d", id), L"D");
         db.execDML(Sql(L"delete from SettleAcct Where SettleAcctID = %d ;", id));
         return 0;
     });

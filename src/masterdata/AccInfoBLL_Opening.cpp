@@ -1,7 +1,6 @@
 // CAccInfoBLL: new accounts and their opening entries in the journal.
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
 #include "money/AccountBLL.h"
 #include "money/JournalTexts.h"
@@ -25,13 +24,13 @@ bool ReadAccountId(CppSQLite3Query row, int& accountId) {
 int CAccInfoBLL::WriteOpeningEntry(CppSQLite3DB& db, const CString& name, int accountId, const CString& date,
                                    double amount, CString& error) {
     return CAccountBLL().InsertAccount(db, name, accountId, journal::kOpeningEntry, L"", journal::kIncome, date,
-                                       Sql(L"%s操作", name), L"", journal::kOpeningProject, 0, amount, error);
+                                       Fmt(L"%s操作", name), L"", journal::kOpeningProject, 0, amount, error);
 }
 
 int CAccInfoBLL::InsertLIstData(CppSQLite3DB& db, int /*type: always 1*/, CString name, CString bankName,
                                 CString bankNo, CString amount, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         CSysBLL sys;
         // Made safe before the checks, so that they see the name as it will be stored.
         CSysBLL::GetSafeString(name);
@@ -56,7 +55,8 @@ int CAccInfoBLL::InsertLIstData(CppSQLite3DB& db, int /*type: always 1*/, CStrin
             L" INSERT INTO SettleAcct( SettleAcctName,SearchCode, BankName,BankNo,SettleAcctType, "
             L"InitAmount,CurAmount,IsDisable,IsDelete, IsSystem,UserID,CreateDate,LastUpdateDate) "
             L"VALUES('%s','%s', '%s','%s',%d, %.08lf,%.08lf,%d,%d, %d,%d,'%s','%s');",
-            name, EscapeQuotes(searchCode), bankName, bankNo, 1, opening, opening, 0, 0, 0, 0, createDate, updateDate));
+            Quoted(name), Quoted(searchCode), Quoted(bankName), Quoted(bankNo), 1, opening, opening, 0, 0, 0, 0,
+            Quoted(createDate), Quoted(updateDate)));
         const CString newKey = db.execScalarStr(L"SELECT MAX(SettleAcctID) FROM SettleAcct", L"0");
         sys.AddOperateData(db, L"SettleAcct", L"SettleAcctID", newKey, L"A");
         if (status != 0) return 0;
@@ -78,7 +78,7 @@ int CAccInfoBLL::InsertLIstData(CppSQLite3DB& db, int /*type: always 1*/, CStrin
 
 int CAccInfoBLL::UpdateAccountData(CppSQLite3DB& db, CString name, double amount, CString& error, int undo) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         int accountId = 0;
         if (!ReadAccountId(GetBaseDataByName(db, name, error), accountId)) return 2;
 

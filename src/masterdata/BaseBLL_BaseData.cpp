@@ -1,6 +1,5 @@
 // CBaseBLL: the flat lists of BaseData (units of measure and the other small lists).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 
 using namespace shopbiz;
@@ -8,17 +7,17 @@ using namespace shopbiz;
 CppSQLite3Query CBaseBLL::GetBaseDataByType(CppSQLite3DB& db, CString key, int baseType, CString& error) {
     ServiceLock lock;
     CSysBLL::GetSafeString(key);
-    return ReportOnError(error, CppSQLite3Query(), [&] {
+    return Guard(Report(error), CppSQLite3Query(), [&] {
         return db.execQuery(Sql(L"select * from BaseData Where (BaseName like '%%%s' or SearchCode like '%%%s') and "
                                 L"BaseType ='%d'",
-                                key, key, baseType));
+                                Quoted(key), Quoted(key), baseType));
     });
 }
 
 CppSQLite3Query CBaseBLL::GetBaseDataByProd(CppSQLite3DB& db, CString product, CString& error) {
     ServiceLock lock;
-    const CString p = EscapeQuotes(product);
-    return ReportOnError(error, CppSQLite3Query(), [&] {
+    const QuotedSlot p = Quoted(product);
+    return Guard(Report(error), CppSQLite3Query(), [&] {
         return db.execQuery(Sql(L"select b.* from Products a inner join BaseData b on a.UnitID=b.ID where "
                                 L"(a.ProductName='%s' or a.SearchCode='%s') Union all select b.* from Products a inner "
                                 L"join BaseData b on a.SecUnitID=b.ID where (a.ProductName='%s' or a.SearchCode='%s')",
@@ -29,7 +28,7 @@ CppSQLite3Query CBaseBLL::GetBaseDataByProd(CppSQLite3DB& db, CString product, C
 int CBaseBLL::InsertBaseData(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
     if (name.IsEmpty()) return 0;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         if (IsExist(db, name, baseType, error)) {
             error = name + L"存在";
             return 1;
@@ -46,9 +45,10 @@ int CBaseBLL::InsertBaseData(CppSQLite3DB& db, CString name, int baseType, CStri
 
 int CBaseBLL::UpdateBaseData(CppSQLite3DB& db, int baseType, CString oldName, CString newName, CString& error) {
     ServiceLock lock;
-    const CString oldQ = EscapeQuotes(oldName), newQ = EscapeQuotes(newName);
-    return ReportOnError(error, 1, [&] {
-        const int id = db.execScalar(Sql(L"select [ID] from basedata where BaseType = %d and BaseName = '%s'", baseType, oldQ));
+    const QuotedSlot oldQ = Quoted(oldName), newQ = Quoted(newName);
+    return Guard(Report(error), 1, [&] {
+        const int id =
+            db.execScalar(Sql(L"select [ID] from basedata where BaseType = %d and BaseName = '%s'", baseType, oldQ));
         if (db.execScalar(Sql(L"select count(1) from basedata where basetype = %d and [ID] <> %d and baseName = '%s'",
                               baseType, id, newQ)) >= 1)
             return 2;
@@ -64,15 +64,15 @@ int CBaseBLL::UpdateBaseData(CppSQLite3DB& db, int baseType, CString oldName, CS
 
 int CBaseBLL::DeleteBaseDataByName(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
-        db.execDML(Sql(L"delete from BaseData Where BaseName = '%s' and BaseType = '%d'", EscapeQuotes(name), baseType));
+    return Guard(Report(error), 1, [&] {
+        db.execDML(Sql(L"delete from BaseData Where BaseName = '%s' and BaseType = '%d'", Quoted(name), baseType));
         return 0;
     });
 }
 
 int CBaseBLL::DeleteBaseData(CppSQLite3DB& db, int id, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         db.execDML(Sql(L"delete from BaseData Where ID = '%d'", id));
         return 0;
     });
@@ -80,9 +80,9 @@ int CBaseBLL::DeleteBaseData(CppSQLite3DB& db, int id, CString& error) {
 
 bool CBaseBLL::IsExist(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, false, [&] {
+    return Guard(Report(error), false, [&] {
         return db.execScalar(Sql(L"select count(*) from BaseData where BaseName = '%s' and BaseType = '%d'",
-                                 EscapeQuotes(name), baseType)) > 0;
+                                 Quoted(name), baseType)) > 0;
     });
 }
 

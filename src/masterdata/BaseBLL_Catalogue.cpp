@@ -1,7 +1,6 @@
 // CBaseBLL: the industry catalogue of product types (SystemProdType) and the types the shop
 // took over from it (UserSelProdType).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 
 using namespace shopbiz;
@@ -15,19 +14,19 @@ CppSQLite3Query CBaseBLL::GetSystemProdType(CppSQLite3DB& db, int parentID) {
 
 int CBaseBLL::GetSystemProdTypeID(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
-    return db.execScalar(Sql(L"select ID from SystemProdType where TypeName = '%s'", EscapeQuotes(typeName)));
+    return db.execScalar(Sql(L"select ID from SystemProdType where TypeName = '%s'", Quoted(typeName)));
 }
 
 CppSQLite3Query CBaseBLL::GetUserSelProdType(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
     CppSQLite3Query result;
-    result = db.execQuery(Sql(L"SELECT * FROM UserSelProdType where TypeName = '%s' limit 1", EscapeQuotes(typeName)));
+    result = db.execQuery(Sql(L"SELECT * FROM UserSelProdType where TypeName = '%s' limit 1", Quoted(typeName)));
     return result;
 }
 
 int CBaseBLL::DeleteUserSelProdType(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
-    const CString type = EscapeQuotes(typeName);
+    const QuotedSlot type = Quoted(typeName);
     const int count = db.execScalar(Sql(L"SELECT Count(*) FROM UserSelProdType where TypeName = '%s'", type));
     if (count > 0) db.execDML(Sql(L"delete FROM UserSelProdType where TypeName = '%s'", type));
     return count;
@@ -35,6 +34,6 @@ int CBaseBLL::DeleteUserSelProdType(CppSQLite3DB& db, CString typeName) {
 
 bool CBaseBLL::IsExistUserSelType(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
-    return db.execScalar(
-               Sql(L"SELECT Count(*) FROM UserSelProdType where TypeName = '%s' and IsImport = 1", EscapeQuotes(typeName))) > 0;
+    return db.execScalar(Sql(L"SELECT Count(*) FROM UserSelProdType where TypeName = '%s' and IsImport = 1",
+                             Quoted(typeName))) > 0;
 }

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 
 using namespace shopbiz;
@@ -13,11 +12,12 @@ namespace {
 // One level of the depth-first walk below `ids`. `seen` stops the walk on a damaged tree
 // whose parent links form a loop; on a sound tree no type is met twice anyway.
 CString ChildIDsBelow(CppSQLite3DB& db, const CString& ids, int baseType, CString& names, std::set<int>& seen) {
-    return LogOnError(CString(), [&] {
+    return Guard(Log(), CString(), [&] {
         CString found;
+        const NumberSlot list = WholeNumbers(ids);
         CppSQLite3Query rows = db.execQuery(Sql(L"select ID,BaseName,Level from AdvancedBaseData where ID not in (%s) "
                                                 L"and ParentID in (%s) and BaseType = %d Order by id desc ",
-                                                ids, ids, baseType));
+                                                list, list, baseType));
         for (; !rows.eof(); rows.nextRow()) {
             const int id = rows.getIntField(L"ID");
             if (!seen.insert(id).second) continue;
@@ -41,57 +41,56 @@ CString ChildIDsBelow(CppSQLite3DB& db, const CString& ids, int baseType, CStrin
     });
 }
 
-// Ends the transaction this service began; when SQLite has already rolled it back by
-// itself there is nothing left to undo.
-void RollbackQuietly(CppSQLite3DB& db) {
-    try {
-        db.execDML(L"Rollback transaction; ");
-    } catch (CppSQLite3Exception&) {
-    }
-}
-
 }  // namespace
 
 bool CBaseBLL::IsTypeExist(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, false, [&] {
+    return Guard(Report(error), false, [&] {
         return db.execScalar(Sql(L"select count(*) from AdvancedBaseData where BaseName = '%s' and BaseType = '%d'",
-                                 EscapeQuotes(name), baseType)) > 0;
+                                 Quoted(name), baseType)) > 0;
     });
 }
 
 CppSQLite3Query CBaseBLL::GetAdBaseDataByType(CppSQLite3DB& db, CString key, int baseType, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, CppSQLite3Query(), [&] {
-        return db.execQuery(Sql(L"select * from AdvancedBaseData Where BaseName like '%%%s' and BaseType ='%d' order by ID DESC",
-                                EscapeQuotes(key), baseType));
+    return Guard(Report(error), CppSQLite3Query(), [&] {
+        return db.execQuery(
+            Sql(L"select * from AdvancedBaseData Where BaseName like '%%%s' and BaseType ='%d' order by ID DESC",
+                Quoted(key), baseType));
     });
 }
 
 CppSQLite3Query CBaseBLL::GetADBaseChildDataByName(CppSQLite3DB& db, CString typeName, int baseType, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, CppSQLite3Query(), [&] {
-        const int id = db.execScalar(Sql(L"select ID from AdvancedBaseData where BaseName ='%s' and BaseType =%d order by ID DESC",
-                                         EscapeQuotes(typeName), baseType));
+    return Guard(Report(error), CppSQLite3Query(), [&] {
+        const int id = db.execScalar(
+            Sql(L"select ID from AdvancedBaseData where BaseName ='%s' and BaseType =%d order by ID DESC",
+                Quoted(typeName), baseType));
         return db.execQuery(Sql(L"select * from AdvancedBaseData where ParentID= %d order by ID DESC", id));
     });
 }
 
 CString CBaseBLL::GetBaseChildIDsByID(CppSQLite3DB& db, CString ids, int baseType, CString& names) {
     ServiceLock lock;
+    // No types given: nothing lies below them.
+    if (ids.Trim().IsEmpty()) {
+        names.Trim(L',');
+        return CString();
+    }
     std::set<int> seen;
     return ChildIDsBelow(db, ids, baseType, names, seen);
 }
 
 int CBaseBLL::InsertADBaseData(CppSQLite3DB& db, CString name, int baseType, int parentID, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, 1, [&] {
+    return Guard(Report(error), 1, [&] {
         if (IsTypeExist(db, name, baseType, error)) {
             error = L"类别[" + name + L"]已经存在,请确认!";
             return 1;
         }
         int level = 0;
-        CppSQLite3Query parent = db.execQuery(Sql(L"select * from AdvancedBaseData where ID = %d order by ID DESC", parentID));
+        CppSQLite3Query parent =
+            db.execQuery(Sql(L"select * from AdvancedBaseData where ID = %d order by ID DESC", parentID));
         for (; !parent.eof(); parent.nextRow()) level = parent.getIntField(L"Level") + 1;
         parent.finalize();
 
@@ -105,68 +104,60 @@ int CBaseBLL::InsertADBaseData(CppSQLite3DB& db, CString name, int baseType, int
         insert.execDML();
 
         const int id = db.execScalar(L" SELECT  MAX(ID) FROM  AdvancedBaseData ;");
-        m_sysBLL.AddOperateData(db, L"AdvancedBaseData", L"ID", Sql(L"%d", id), L"A");
+        m_sysBLL.AddOperateData(db, L"AdvancedBaseData", L"ID", Fmt(L"%d", id), L"A");
         return 0;
     });
 }
 
-int CBaseBLL::UpdateADBaseData(CppSQLite3DB& db, int baseType, int id, int newParentID, CString newName, CString& error) {
+int CBaseBLL::UpdateADBaseData(CppSQLite3DB& db, int baseType, int id, int newParentID, CString newName,
+                               CString& error) {
     ServiceLock lock;
     // A type cannot move below itself: its own ID is not among its descendants, so moving
     // it onto itself is let through.
     CString unusedNames;
     CStringArray below;
-    m_sysBLL.splitString(GetBaseChildIDsByID(db, Sql(L"%d", id), baseType, unusedNames), ',', below);
-    const CString parentText = Sql(L"%d", newParentID);
+    m_sysBLL.splitString(GetBaseChildIDsByID(db, Fmt(L"%d", id), baseType, unusedNames), ',', below);
+    const CString parentText = Fmt(L"%d", newParentID);
     for (const CString& childID : below)
         if (childID == parentText) return -3;
 
-    const CString name = EscapeQuotes(newName);
-    bool began = false;
-    try {
-        if (db.execScalar(Sql(L"select count(1) from AdvancedBaseData where BaseType = %d and [ID] <> %d and BaseName = '%s'",
+    const QuotedSlot name = Quoted(newName);
+    return Guard(Report(error), -1, [&] {
+        if (db.execScalar(Sql(L"select count(1) from AdvancedBaseData where BaseType = %d and [ID] <> %d and "
+                              L"BaseName = '%s'",
                               baseType, id, name)) >= 1)
             return -2;
         CString searchCode;
         m_sysBLL.GetFirstPY(newName, searchCode);
 
-        db.execDML(L"Begin transaction; ");
-        began = true;
+        // The rename and the move stand or fall together.
+        Transaction tx(db);
         db.execDML(Sql(L"update AdvancedBaseData set BaseName = '%s',SearchCode = '%s',ParentID = %d,Level =(select "
                        L"Level+1 as Level from AdvancedBaseData  where ID = %d) Where ID = %d ",
-                       name, EscapeQuotes(searchCode), newParentID, newParentID, id));
+                       name, Quoted(searchCode), newParentID, newParentID, id));
         db.execDML(Sql(L"UPDATE Products Set TypeName = '%s' WHERE TypeID = %d and IsLocal = 1", name, id));
         db.execDML(Sql(L"UPDATE SaleBillItems Set TypeName = '%s' WHERE TypeID = %d", name, id));
         db.execDML(Sql(L"UPDATE PurBillItems Set TypeName = '%s' WHERE TypeID = %d", name, id));
         db.execDML(Sql(L"UPDATE Stocks Set TypeName = '%s' WHERE TypeID = %d", name, id));
         db.execDML(Sql(L"UPDATE CompPrice Set TypeName = '%s' WHERE TypeID = %d", name, id));
-        m_sysBLL.AddOperateData(db, L"AdvancedBaseData", L"ID", Sql(L"%d", id), L"U");
-        db.execDML(L"Commit transaction; ");
+        m_sysBLL.AddOperateData(db, L"AdvancedBaseData", L"ID", Fmt(L"%d", id), L"U");
+        tx.Commit();
         return 0;
-    } catch (CppSQLite3Exception& e) {
-        ReportDbError(e, &error);
-        // Only what this call began is undone: a failed begin (a transaction of the
-        // caller's already open) leaves the caller's work alone.
-        if (began) RollbackQuietly(db);
-        return -1;
-    } catch (...) {
-        if (began) RollbackQuietly(db);
-        throw;
-    }
+    });
 }
 
 int CBaseBLL::DeleteAdBaseData(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
-    const CString n = EscapeQuotes(name);
-    return ReportOnError(error, 1, [&] {
-        if (db.execScalar(Sql(L"select count(*) from AdvancedBaseData where ParentID in (select ID from AdvancedBaseData  "
-                              L"where BaseName = '%s' and BaseType = %d)",
+    const QuotedSlot n = Quoted(name);
+    return Guard(Report(error), 1, [&] {
+        if (db.execScalar(Sql(L"select count(*) from AdvancedBaseData where ParentID in (select ID from "
+                              L"AdvancedBaseData  where BaseName = '%s' and BaseType = %d)",
                               n, baseType)) >= 1) {
             error = L"该类别存在子类别，不容许删除，请确认！";
             return -1;
         }
-        const CString id =
-            db.execScalarStr(Sql(L" SELECT ID from AdvancedBaseData where BaseName = '%s' and BaseType = %d", n, baseType), L"0");
+        const CString id = db.execScalarStr(
+            Sql(L" SELECT ID from AdvancedBaseData where BaseName = '%s' and BaseType = %d", n, baseType), L"0");
         db.execDML(Sql(L"delete from AdvancedBaseData where BaseName = '%s' and BaseType = %d", n, baseType));
         m_sysBLL.AddOperateData(db, L"AdvancedBaseData", L"ID", id, L"D");
         return 0;
@@ -176,17 +167,18 @@ int CBaseBLL::DeleteAdBaseData(CppSQLite3DB& db, CString name, int baseType, CSt
 int CBaseBLL::GetADBaseDataID(CppSQLite3DB& db, CString name, int baseType, CString& error) {
     ServiceLock lock;
     // Names are unique within a list; should a damaged list hold two, the newest wins.
-    return ReportOnError(error, 0, [&] {
-        return db.execScalar(Sql(L"select ID from AdvancedBaseData where BaseName = '%s' and BaseType = %d order by ID DESC",
-                                 EscapeQuotes(name), baseType));
+    return Guard(Report(error), 0, [&] {
+        return db.execScalar(
+            Sql(L"select ID from AdvancedBaseData where BaseName = '%s' and BaseType = %d order by ID DESC",
+                Quoted(name), baseType));
     });
 }
 
 CString CBaseBLL::GetTypeIDsByName(CppSQLite3DB& db, CString key, int baseType, CString& error) {
-    return ReportOnError(error, CString(), [&] {
+    return Guard(Report(error), CString(), [&] {
         CString ids;
         CppSQLite3Query rows = db.execQuery(
-            Sql(L"select ID from AdvancedBaseData where BaseName like '%%%s' and BaseType =%d", EscapeQuotes(key), baseType));
+            Sql(L"select ID from AdvancedBaseData where BaseName like '%%%s' and BaseType =%d", Quoted(key), baseType));
         for (; !rows.eof(); rows.nextRow()) ids += rows.getStringField(L"ID") + L",";
         return ids;
     });
@@ -194,18 +186,19 @@ CString CBaseBLL::GetTypeIDsByName(CppSQLite3DB& db, CString key, int baseType, 
 
 CString CBaseBLL::GetDefaultTypeName(CppSQLite3DB& db) {
     ServiceLock lock;
-    CppSQLite3Query row = db.execQuery(Sql(L"select * from AdvancedBaseData where ID = 2 AND Remark = '%s'", L"自定义类别"));
+    CppSQLite3Query row =
+        db.execQuery(Sql(L"select * from AdvancedBaseData where ID = 2 AND Remark = '%s'", L"自定义类别"));
     return row.eof() ? CString() : row.getStringField(L"BaseName");
 }
 
 int CBaseBLL::GetProdTypeIDByTypeName(CppSQLite3DB& db, CString typeName) {
     return db.execScalar(
-        Sql(L"SELECT ID FROM AdvancedBaseData WHERE BaseType = 1 AND BaseName='%s'", EscapeQuotes(typeName)));
+        Sql(L"SELECT ID FROM AdvancedBaseData WHERE BaseType = 1 AND BaseName='%s'", Quoted(typeName)));
 }
 
 bool CBaseBLL::IsExistSubType(CppSQLite3DB& db, CString typeName) {
     ServiceLock lock;
     return db.execScalar(Sql(L"select count(1) from AdvancedBaseData where parentid=(select id from AdvancedBaseData t "
                              L"where t.BaseName='%s')",
-                             EscapeQuotes(typeName))) > 0;
+                             Quoted(typeName))) > 0;
 }

@@ -11,14 +11,13 @@ namespace {
 // Stored balance + change, written back rounded to cents. A partner that is not there reads
 // as balance 0 and the update touches nothing.
 int MoveBalance(CppSQLite3DB& db, const wchar_t* selectTemplate, int id, double change, CString& error) {
-    CString sql;
-    return ReportWithStatement(error, kReportLayout, L"更新客户当前欠款数据失败!", sql, -1, [&] {
-        CppSQLite3Query row = db.execQuery(sql = Sql(selectTemplate, id));
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, L"更新客户当前欠款数据失败!")), -1, [&] {
+        CppSQLite3Query row = db.execQuery(Sql(selectTemplate, id));
         const double stored = row.eof() ? 0.0 : row.getFloatField(L"CurAmount");
         row.finalize();
-        db.execDML(sql =
-                       Sql(L" UPDATE Companies SET CurAmount=%s WHERE  CompanyID=%d", CentsText(stored + change), id));
-        CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"U");
+        db.execDML(Sql(L" UPDATE Companies SET CurAmount=%s WHERE  CompanyID=%d", Amount(CentsText(stored + change)),
+                       id));
+        CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Fmt(L"%d", id), L"U");
         return 1;
     });
 }

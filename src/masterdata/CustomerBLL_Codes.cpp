@@ -7,11 +7,10 @@ using namespace shopbiz::partners;
 
 CString CCustomerBLL::GetNewCustomerCode(CppSQLite3DB& db, int type, CString& error) {
     ServiceLock lock;
-    const CString sql =
-        Sql(L" SELECT CompanyCode FROM Companies WHERE  CompanyType=%d ORDER BY CompanyID  DESC LIMIT 1 ;", type);
-    const CString failed = L"获取编码失败!";
-    return ReportWithStatement(error, kReportLayout, failed, sql, CString(), [&] {
-        CppSQLite3Query row = db.execQuery(sql);
+    const wchar_t* const failed = L"获取编码失败!";
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, failed)), CString(), [&] {
+        CppSQLite3Query row = db.execQuery(
+            Sql(L" SELECT CompanyCode FROM Companies WHERE  CompanyType=%d ORDER BY CompanyID  DESC LIMIT 1 ;", type));
         if (row.isNull()) {
             error = failed;
             return CString();
@@ -32,31 +31,28 @@ int CCustomerBLL::GetCompanyIDByName(CppSQLite3DB& db, CString name) {
 
 bool CCustomerBLL::IsExisted(CppSQLite3DB& db, CString name, int id, CString& error) {
     ServiceLock lock;
-    const CString sql =
-        Sql(L" SELECT COUNT(*) FROM Companies WHERE (CompanyType = 1 or CompanyType = 2) and "
-            L"CompanyName='%s' AND CompanyID <> %d ;",
-            Safe(name), id);
-    return ReportWithStatement(error, kReportLayout, kSqlFailed, sql, false, [&] { return db.execScalar(sql) > 0; });
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, kSqlFailed)), false, [&] {
+        return db.execScalar(Sql(L" SELECT COUNT(*) FROM Companies WHERE (CompanyType = 1 or CompanyType = 2) and "
+                                 L"CompanyName='%s' AND CompanyID <> %d ;",
+                                 Quoted(Safe(name)), id)) > 0;
+    });
 }
 
 bool CCustomerBLL::IsExisted(CppSQLite3DB& db, CString name) {
     ServiceLock lock;
-    return LogOnError(false, [&] {
-        return db.execScalar(Sql(L" SELECT COUNT(*) FROM Companies WHERE CompanyName='%s' ;", Safe(name))) > 0;
+    return Guard(Log(), false, [&] {
+        return db.execScalar(Sql(L" SELECT COUNT(*) FROM Companies WHERE CompanyName='%s' ;", Quoted(Safe(name)))) > 0;
     });
 }
 
 int CCustomerBLL::IsExistedCustName(CppSQLite3DB& db, CString name, CString& error) {
     ServiceLock lock;
-    try {
-        CppSQLite3Query row = db.execQuery(
-            Sql(L" SELECT CompanyID FROM Companies WHERE CompanyType = 1 and CompanyName='%s' limit 1;", Safe(name)));
+    return Guard(Report(error).LogAs({ErrorText::Fixed(L"IsExistedCustName():: ERROR")}), 0, [&] {
+        CppSQLite3Query row =
+            db.execQuery(Sql(L" SELECT CompanyID FROM Companies WHERE CompanyType = 1 and CompanyName='%s' limit 1;",
+                             Quoted(Safe(name))));
         return row.eof() ? 0 : 1;
-    } catch (CppSQLite3Exception& e) {
-        error = e.errorMessage();
-        LogLine(L"IsExistedCustName():: ERROR");
-        return 0;
-    }
+    });
 }
 
 namespace {
@@ -64,7 +60,7 @@ namespace {
 // Rows beyond the delivered IDs 1 to 3 that are neither disabled nor deleted.
 bool HasUsablePartners(CppSQLite3DB& db, const wchar_t* sql) {
     ServiceLock lock;
-    return LogOnError(false, [&] { return db.execScalar(sql) > 0; });
+    return Guard(Log(), false, [&] { return db.execScalar(sql) > 0; });
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ using namespace shopbiz::partners;
 
 namespace {
 
-CString ContactGroupOf(int type) { return type == 2 ? L"供应商" : L"客户"; }
+const wchar_t* ContactGroupOf(int type) { return type == 2 ? L"供应商" : L"客户"; }
 
 }  // namespace
 
@@ -22,14 +22,12 @@ int CCustomerBLL::InsertCompany(CppSQLite3DB& db, CString name, CString fullName
     if (name.IsEmpty()) return -1;
 
     const CString failed = L"新增客户[" + name + L"]失败!";
-    CString sql;
-    return ReportWithStatement(error, kEditLayout, failed, sql, -1, [&] {
+    return Guard(Report(error, ErrorText::WithStatement(kEditLayout, failed)), -1, [&] {
         // A name in use brings that partner back with the new details instead of a second row.
         if (IsExisted(db, name, 0, error)) {
-            CppSQLite3Query row = db.execQuery(sql = Sql(L" SELECT * FROM Companies WHERE (CompanyType = 1 or "
-                                                         L"CompanyType = 2) and CompanyName='%s' ORDER BY "
-                                                         L"CompanyID LIMIT 1 ; ",
-                                                         name));
+            CppSQLite3Query row = db.execQuery(Sql(L" SELECT * FROM Companies WHERE (CompanyType = 1 or CompanyType = "
+                                                   L"2) and CompanyName='%s' ORDER BY CompanyID LIMIT 1 ; ",
+                                                   Quoted(name)));
             if (row.eof()) {
                 error = failed;
                 return -1;
@@ -53,19 +51,21 @@ int CCustomerBLL::InsertCompany(CppSQLite3DB& db, CString name, CString fullName
         if (initAmount.IsEmpty()) initAmount = L"0";
         const CString now = sys.GetTimeNowLong();
         const int status = db.execDML(
-            sql = Sql(L" INSERT INTO Companies(CompanyName, CompanyCode,   SearchCode, FullName, CompanyType, Contact, "
-                      L"Mobile, Tel, Fax, QQ, Email, Address, PostCode,   CurAmount, InitAmount,IsBoth,  UserID, "
-                      L"UserName, CreateDate, LastUpdateDate, Remark,ContactGroup ,Mobile)  VALUES (  '%s', '%s',  "
-                      L"'%s', '%s', %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s',   0, %s, %d,     %d, '%s', "
-                      L"'%s', '%s',  '%s' ,'%s',  '%s')",
-                      name, code, searchCode, fullName, type, contact, phone, phone, fax, qq, email, address, postCode,
-                      initAmount, isBoth, 0, L"Admin", now, now, remark, ContactGroupOf(type), phone));
+            Sql(L" INSERT INTO Companies(CompanyName, CompanyCode,   SearchCode, FullName, CompanyType, Contact, "
+                L"Mobile, Tel, Fax, QQ, Email, Address, PostCode,   CurAmount, InitAmount,IsBoth,  UserID, "
+                L"UserName, CreateDate, LastUpdateDate, Remark,ContactGroup ,Mobile)  VALUES (  '%s', '%s',  "
+                L"'%s', '%s', %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s',   0, %s, %d,     %d, '%s', "
+                L"'%s', '%s',  '%s' ,'%s',  '%s')",
+                Quoted(name), Quoted(code), Quoted(searchCode), Quoted(fullName), type, Quoted(contact), Quoted(phone),
+                Quoted(phone), Quoted(fax), Quoted(qq), Quoted(email), Quoted(address), Quoted(postCode),
+                Amount(initAmount), isBoth, 0, L"Admin", Quoted(now), Quoted(now), Quoted(remark),
+                ContactGroupOf(type), Quoted(phone)));
         if (status < 0) {
             error = failed;
             return -1;
         }
-        const int id = db.execScalar(sql = L" select  last_insert_rowid() ;");
-        sys.AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"A");
+        const int id = db.execScalar(L" select  last_insert_rowid() ;");
+        sys.AddOperateData(db, L"Companies", L"CompanyID", Fmt(L"%d", id), L"A");
         return id;
     });
 }

@@ -8,20 +8,20 @@ using namespace shopbiz::partners;
 int CCustomerBLL::IsHasBills(CppSQLite3DB& db, int id, CString& error) {
     ServiceLock lock;
     // Virtual opening bills are system bills and do not count; every journal line does.
-    const CString sql =
-        Sql(L"SELECT COUNT(*) FROM (SELECT saleid AS id FROM  salebills WHERE  companyid=%d AND  "
-            L"issystem=0 UNION ALL SELECT purid AS id FROM purbills WHERE companyid=%d AND issystem=0 "
-            L"UNION ALL SELECT saleOrderid AS id FROM saleOrderbills WHERE companyid=%d AND issystem=0 "
-            L"UNION ALL SELECT  accountid  AS id FROM Account WHERE companyid=%d) AS t; ",
-            id, id, id, id);
-    return ReportWithStatement(error, kReportLayout, kSqlFailed, sql, -1, [&] { return db.execScalar(sql); });
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, kSqlFailed)), -1, [&] {
+        return db.execScalar(
+            Sql(L"SELECT COUNT(*) FROM (SELECT saleid AS id FROM  salebills WHERE  companyid=%d AND  "
+                L"issystem=0 UNION ALL SELECT purid AS id FROM purbills WHERE companyid=%d AND issystem=0 "
+                L"UNION ALL SELECT saleOrderid AS id FROM saleOrderbills WHERE companyid=%d AND issystem=0 "
+                L"UNION ALL SELECT  accountid  AS id FROM Account WHERE companyid=%d) AS t; ",
+                id, id, id, id));
+    });
 }
 
 int CCustomerBLL::DeleteCompany(CppSQLite3DB& db, int id, CString& error) {
     ServiceLock lock;
-    CString sql;
-    return ReportWithStatement(error, kReportLayout, L"删除客户资料执行失败!", sql, -1, [&] {
-        CppSQLite3Query row = db.execQuery(sql = Sql(L"SELECT * FROM Companies WHERE CompanyID=%d ", id));
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, L"删除客户资料执行失败!")), -1, [&] {
+        CppSQLite3Query row = db.execQuery(Sql(L"SELECT * FROM Companies WHERE CompanyID=%d ", id));
         const int type = row.eof() ? 0 : row.getIntField(L"CompanyType");
         const bool delivered = !row.eof() && row.getIntField(L"IsSystem") == 1;
         row.finalize();
@@ -40,8 +40,8 @@ int CCustomerBLL::DeleteCompany(CppSQLite3DB& db, int id, CString& error) {
              {L" DELETE  FROM SaleBills WHERE CompanyID=%d ;", L" DELETE  FROM PurBills WHERE CompanyID=%d ;",
               L" DELETE  FROM Account WHERE CompanyID=%d ;", L" DELETE  FROM Companies WHERE CompanyID=%d ;",
               L" DELETE  FROM CompPrice WHERE CompanyID=%d ;"})
-            db.execDML(sql = Sql(statement, id));
-        CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"D");
+            db.execDML(Sql(statement, id));
+        CSysBLL().AddOperateData(db, L"Companies", L"CompanyID", Fmt(L"%d", id), L"D");
         return 1;
     });
 }

@@ -37,12 +37,11 @@ int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString 
     CString searchCode;
     sys.GetFirstPY(name, searchCode);
 
-    CString sql;
-    return ReportWithStatement(error, kEditLayout, L"修改客户[" + name + L"]失败!", sql, -1, [&] {
+    return Guard(Report(error, ErrorText::WithStatement(kEditLayout, L"修改客户[" + name + L"]失败!")), -1, [&] {
         CppSQLite3Query row = db.execQuery(
-            sql = Sql(L" SELECT * FROM Companies  WHERE (CompanyType = 1 or CompanyType = 2) and CompanyID=%d ;", id));
+            Sql(L" SELECT * FROM Companies  WHERE (CompanyType = 1 or CompanyType = 2) and CompanyID=%d ;", id));
         if (row.eof()) {
-            error = Sql(L"查找不到客户/供应商的资料数据，名称=%s", name);
+            error = Fmt(L"查找不到客户/供应商的资料数据，名称=%s", name);
             return -1;
         }
         const double storedInit = row.getFloatField(L"InitAmount");
@@ -52,14 +51,15 @@ int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString 
         const double difference = ParseAmount(initAmount) - storedInit;
         if (difference != 0 && AddCurrentAmount(db, id, difference, error) < 0) return -1;
 
-        db.execDML(sql = Sql(L" UPDATE Companies SET CompanyName='%s', CompanyCode='%s', FullName='%s',Contact='%s',"
-                             L"Mobile='%s', Tel='%s', Fax='%s', QQ='%s', Email='%s', Address='%s', PostCode='%s',  "
-                             L"InitAmount='%s', IsBoth=%d, SearchCode='%s' ,Remark= '%s',IsDisable=0  WHERE "
-                             L"CompanyID=%d",
-                             name, code, fullName, contact, phone, phone, fax, qq, email, address, postCode, initAmount,
-                             isBoth, searchCode, remark, id));
-        db.execDML(sql = Sql(L"UPDATE CompPrice Set CompanyName = '%s', CompanyCode = '%s' WHERE CompanyID = %d", name,
-                             code, id));
+        db.execDML(Sql(L" UPDATE Companies SET CompanyName='%s', CompanyCode='%s', FullName='%s',Contact='%s',"
+                       L"Mobile='%s', Tel='%s', Fax='%s', QQ='%s', Email='%s', Address='%s', PostCode='%s',  "
+                       L"InitAmount='%s', IsBoth=%d, SearchCode='%s' ,Remark= '%s',IsDisable=0  WHERE "
+                       L"CompanyID=%d",
+                       Quoted(name), Quoted(code), Quoted(fullName), Quoted(contact), Quoted(phone), Quoted(phone),
+                       Quoted(fax), Quoted(qq), Quoted(email), Quoted(address), Quoted(postCode), Quoted(initAmount),
+                       isBoth, Quoted(searchCode), Quoted(remark), id));
+        db.execDML(Sql(L"UPDATE CompPrice Set CompanyName = '%s', CompanyCode = '%s' WHERE CompanyID = %d",
+                       Quoted(name), Quoted(code), id));
 
         const int virtualBill = storedType == 1 ? CSaleBLL().UpdateVirtualBill(db, initAmount, id, error)
                                                 : CPurBLL().UpdateVirtualBill(db, initAmount, id, error);
@@ -72,19 +72,18 @@ int CCustomerBLL::UpdateCompany(CppSQLite3DB& db, int id, CString name, CString 
         if (CStocksBLL().UpdateBillComName(db, id, name, code, error) < 0) return -1;
         if (CAccountBLL().UpdateBillComName(db, id, name, code, error) < 0) return -1;
 
-        db.execDML(sql = Sql(L" UPDATE CompPrice SET CompanyCode='%s', CompanyName = '%s' , CompSearchCode= '%s' WHERE "
-                             L"CompanyID=%d ",
-                             code, name, searchCode, id));
-        sys.AddOperateData(db, L"Companies", L"CompanyID", Sql(L"%d", id), L"U");
+        db.execDML(Sql(L" UPDATE CompPrice SET CompanyCode='%s', CompanyName = '%s' , CompSearchCode= '%s' WHERE "
+                       L"CompanyID=%d ",
+                       Quoted(code), Quoted(name), Quoted(searchCode), id));
+        sys.AddOperateData(db, L"Companies", L"CompanyID", Fmt(L"%d", id), L"U");
         return 1;
     });
 }
 
 int CCustomerBLL::SetEnableByID(CppSQLite3DB& db, int id, int disable, CString& error) {
     ServiceLock lock;
-    CString sql;
-    return ReportWithStatement(error, kReportLayout, kSqlFailed, sql, -1, [&] {
-        db.execDML(sql = Sql(L" UPDATE Companies SET IsDisable=%d WHERE CompanyID=%d;", disable, id));
+    return Guard(Report(error, ErrorText::WithStatement(kReportLayout, kSqlFailed)), -1, [&] {
+        db.execDML(Sql(L" UPDATE Companies SET IsDisable=%d WHERE CompanyID=%d;", disable, id));
         return 1;
     });
 }

@@ -38,8 +38,8 @@ public:
     // 1 disabled; 0 when missing or already disabled.
     int DisableProduct(CppSQLite3DB& db, int ProductID);
     int EnableProduct(CppSQLite3DB& db, int ProductID);
-    // Moves the product (and its bill lines and ledger rows) to another type; 1, or 0 when
-    // an ID is not a whole number (nothing written).
+    // Moves the product (and its bill lines and ledger rows) to another type; 1. An ID that
+    // is not a whole number fails as a database error would, before anything is written.
     int ChangProdType(CppSQLite3DB& db, CString TypeID, CString TypeName, CString ProductID);
     // Learns prices from a bill (kind 1 sale, 2 purchase): a sale fills a retail or
     // wholesale price that is still 0, a purchase always sets the purchase price. 0 when
@@ -139,7 +139,8 @@ public:
 
     // Writes the customer's price (compPriceID <= 0: finds or adds the row; a missing
     // product is added). Rows written (1); 0 for a price below 1e-08 unless zero prices
-    // are allowed; -1 for an unknown customer or a database error (`error` says which).
+    // are allowed; -1 for an unknown customer or a database error (`error` says which). A
+    // price that is no number fails as a database error would, and writes nothing.
     int UpdateCompPrice(CppSQLite3DB& db, int compPriceID, CString CompanyName, CString ProductName,
                         CString UnitName, CString Price, CString& error, bool allowZero);
     // The same price for every enabled customer, all or none; 0 done, -1 on error.

@@ -3,7 +3,6 @@
 // product of that name, or enabling a disabled one again).
 #include "common/AmountText.h"
 #include "common/NumberText.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
@@ -33,13 +32,13 @@ CppSQLite3Query CProductsBLL::AddProducts(CppSQLite3DB& db, CString ProductName,
         if (IsExistsNet(db, ProductName, L"")) {
             // A local product replaces the online one of the same name, keeping its unit.
             CppSQLite3Query online =
-                db.execQuery(Sql(L" SELECT * FROM Products WHERE ProductName='%s' and IsLocal=0", ProductName));
+                db.execQuery(Sql(L" SELECT * FROM Products WHERE ProductName='%s' and IsLocal=0", Quoted(ProductName)));
             const CString onlineID = online.fieldValue(L"ProductID");
             const CString onlineUnit = online.getStringField(L"UnitName");
             const CString onlineEntry = ProductEntryOf(online);
             online.finalize();
             if (!onlineID.IsEmpty()) {
-                db.execDML(Sql(L" DELETE FROM Products WHERE ProductID =%s ", onlineID));
+                db.execDML(Sql(L" DELETE FROM Products WHERE ProductID =%s ", WholeNumber(onlineID)));
                 WriteProdCache(db, kNetProdRemoved, ProductEntry(searchCode, ProductName, TypeName), onlineEntry);
                 return AddProducts(db, ProductName, ProductCode, TypeName, onlineUnit, L"0", InPrice, Price,
                                    WholesalePrice, L"", L"", returnTypeList, Remark, exists);
@@ -54,7 +53,7 @@ CppSQLite3Query CProductsBLL::AddProducts(CppSQLite3DB& db, CString ProductName,
             WriteProdCache(db, kProdAdded, ProductEntry(searchCode, ProductName, TypeName));
             if (ownUnit.Trim().IsEmpty() && !UnitName.IsEmpty())
                 db.execDML(Sql(L"UPDATE Products SET UnitID=%d,UnitName='%s' WHERE ProductID=%d",
-                               FindOrCreateUnit(db, UnitName), UnitName, productID));
+                               FindOrCreateUnit(db, UnitName), Quoted(UnitName), productID));
             return found(TypeName);
         }
         same.finalize();
@@ -74,9 +73,10 @@ CppSQLite3Query CProductsBLL::AddProducts(CppSQLite3DB& db, CString ProductName,
             L"InPrice,Price,OutPrice,WholesalePrice,InitStock,InitAmount,CurStock,SyncState,CreateDate,"
             L"LastUpdateDate,Remark,SecUnitID,SecUnitName,Coefficient) VALUES(0,'%s','%s','%s',%d,'%s',%d,'%s',"
             L"%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,%.08lf,0,'%s','%s','%s','%d','%s','%s')",
-            ProductName, ProductCode, EscapeQuotes(searchCode), unitID, UnitName, typeID, EscapeQuotes(TypeName), cost,
-            sale, sale, ParseAmount(WholesalePrice), opening, opening * cost, opening, sys.GetTimeNowLong(),
-            sys.GetTimeNowLong(), EscapeQuotes(Remark), secUnitID, SecUnitName, Coefficient));
+            Quoted(ProductName), Quoted(ProductCode), Quoted(searchCode), unitID, Quoted(UnitName), typeID,
+            Quoted(TypeName), cost, sale, sale, ParseAmount(WholesalePrice), opening, opening * cost, opening,
+            Quoted(sys.GetTimeNowLong()), Quoted(sys.GetTimeNowLong()), Quoted(Remark), secUnitID,
+            Quoted(SecUnitName), Quoted(Coefficient)));
     sys.AddOperateData(db, L"Products", L"ProductName", ProductName, L"A");
     WriteProdCache(db, kProdAdded, ProductEntry(searchCode, ProductName, TypeName));
 

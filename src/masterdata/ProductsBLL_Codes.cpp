@@ -1,6 +1,5 @@
 // CProductsBLL: product codes, units and the existence checks that keep names and codes
 // apart.
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -8,7 +7,7 @@ using namespace shopbiz;
 
 namespace {
 
-bool CountsAny(CppSQLite3DB& db, const CString& sql) { return db.execScalar(sql) >= 1; }
+bool CountsAny(CppSQLite3DB& db, const SqlText& sql) { return db.execScalar(sql) >= 1; }
 
 }  // namespace
 
@@ -47,7 +46,7 @@ bool CProductsBLL::GetMultUnit(CppSQLite3DB& db, int ProductID) {
 double CProductsBLL::GetCoffByName(CppSQLite3DB& db, CString ProductName, CString SecUnitName) {
     ServiceLock lock;
     CppSQLite3Query row = db.execQuery(Sql(L"select * from Products where ProductName='%s' and SecUnitName='%s'",
-                                           EscapeQuotes(ProductName), EscapeQuotes(SecUnitName)));
+                                           Quoted(ProductName), Quoted(SecUnitName)));
     double coefficient = row.eof() ? 0.0 : row.getFloatField(L"Coefficient", 0.0);
     return coefficient == 0.0 ? 1.0 : coefficient;
 }
@@ -58,40 +57,40 @@ bool CProductsBLL::IsExists(CppSQLite3DB& db, int ProductID, CString ProductName
     ServiceLock lock;
     return CountsAny(db, Sql(L"select count(*) from Products where ProductName='%s' and ProductCode='%s' and "
                              L"productID <> %d and IsLocal = 1",
-                             EscapeQuotes(ProductName), EscapeQuotes(ProductCode), ProductID));
+                             Quoted(ProductName), Quoted(ProductCode), ProductID));
 }
 
 bool CProductsBLL::IsExists(CppSQLite3DB& db, CString ProductName) {
     ServiceLock lock;
-    return CountsAny(db, Sql(L"select count(*) from Products where ProductName='%s'", EscapeQuotes(ProductName)));
+    return CountsAny(db, Sql(L"select count(*) from Products where ProductName='%s'", Quoted(ProductName)));
 }
 
 bool CProductsBLL::IsExistsByCode(CppSQLite3DB& db, CString ProductCode) {
     ServiceLock lock;
     return CountsAny(
-        db, Sql(L"select count(*) from Products where ProductCode='%s' and IsLocal=1", EscapeQuotes(ProductCode)));
+        db, Sql(L"select count(*) from Products where ProductCode='%s' and IsLocal=1", Quoted(ProductCode)));
 }
 
 bool CProductsBLL::IsExistsNet(CppSQLite3DB& db, CString ProductName, CString /*unused*/) {
     ServiceLock lock;
     return CountsAny(
-        db, Sql(L"select count(*) from Products where ProductName='%s' and IsLocal=0", EscapeQuotes(ProductName)));
+        db, Sql(L"select count(*) from Products where ProductName='%s' and IsLocal=0", Quoted(ProductName)));
 }
 
 bool CProductsBLL::IsExistsNameOrCode(CppSQLite3DB& db, CString ProductName, CString ProductCode) {
     ServiceLock lock;
-    const CString name = EscapeQuotes(ProductName);
+    const QuotedSlot name = Quoted(ProductName);
     if (ProductCode.IsEmpty())
         return CountsAny(db,
                          Sql(L"select count(*) from (select productid from products where productname='%s')", name));
     return CountsAny(db, Sql(L"select count(*) from (select productid from products where productname='%s' union all "
                              L"select productid from products where productcode='%s')",
-                             name, EscapeQuotes(ProductCode)));
+                             name, Quoted(ProductCode)));
 }
 
 bool CProductsBLL::IsExistsCode(CppSQLite3DB& db, CString ProductCode) {
     ServiceLock lock;
-    return CountsAny(db, Sql(L"select count(*) from Products where ProductCode='%s'", EscapeQuotes(ProductCode)));
+    return CountsAny(db, Sql(L"select count(*) from Products where ProductCode='%s'", Quoted(ProductCode)));
 }
 
 bool CProductsBLL::CheckProdCodeAndName(CppSQLite3DB& db, CString ProductCode, CString ProductName) {
@@ -99,7 +98,9 @@ bool CProductsBLL::CheckProdCodeAndName(CppSQLite3DB& db, CString ProductCode, C
     CSysBLL::GetSafeString(ProductCode);
     CSysBLL::GetSafeString(ProductName);
     if (ProductCode.IsEmpty()) return true;
-    const int byCode = db.execScalar(Sql(L"select ProductID from Products where ProductCode='%s'", ProductCode), -1);
-    const int byName = db.execScalar(Sql(L"select ProductID from Products where ProductName='%s'", ProductName), -1);
+    const int byCode =
+        db.execScalar(Sql(L"select ProductID from Products where ProductCode='%s'", Quoted(ProductCode)), -1);
+    const int byName =
+        db.execScalar(Sql(L"select ProductID from Products where ProductName='%s'", Quoted(ProductName)), -1);
     return byCode == byName;
 }

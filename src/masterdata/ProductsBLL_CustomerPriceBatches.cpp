@@ -2,7 +2,6 @@
 // with many customers. A batch writes all its rows or none.
 #include <algorithm>
 
-#include "frame/SqlEscape.h"
 #include "masterdata/CustomerBLL.h"
 #include "masterdata/CustomerPriceRows.h"
 #include "masterdata/ProductsBLL.h"
@@ -33,13 +32,13 @@ bool GridIsComplete(const CProductsBLL::PriceGridRows& rows, int rowCount, size_
     const int held = static_cast<int>(rows.size());
     if (rowCount > held) {
         failedRow = held;
-        error = Sql(L"新增客户价失败，表格只有%d行，不足%d行！", held, rowCount);
+        error = Fmt(L"新增客户价失败，表格只有%d行，不足%d行！", held, rowCount);
         return false;
     }
     for (int i = 0; i < rowCount; ++i) {
         if (rows[i].size() < columns) {
             failedRow = i;
-            error = Sql(L"新增客户价失败，第%d行只有%d列！", i + 1, static_cast<int>(rows[i].size()));
+            error = Fmt(L"新增客户价失败，第%d行只有%d列！", i + 1, static_cast<int>(rows[i].size()));
             return false;
         }
     }
@@ -51,7 +50,7 @@ bool GridIsComplete(const CProductsBLL::PriceGridRows& rows, int rowCount, size_
 int PriceRowID(CppSQLite3DB& db, const wchar_t* statement, const CString& company, const CString& product,
                bool newest) {
     int id = 0;
-    CppSQLite3Query rows = db.execQuery(Sql(statement, company, product));
+    CppSQLite3Query rows = db.execQuery(Sql(statement, Quoted(company), Quoted(product)));
     for (; !rows.eof(); rows.nextRow()) {
         id = std::max(id, rows.getIntField(L"CompPriceID"));
         if (!newest) break;
@@ -63,30 +62,21 @@ int PriceRowID(CppSQLite3DB& db, const wchar_t* statement, const CString& compan
 // adds the row; journals it. The statement status of the write.
 int WriteBatchPrice(CppSQLite3DB& db, const BatchStatements& statements, const PricedCustomer& customer,
                     const PricedProduct& product, const CString& unit, const CString& price) {
-    const CString c = EscapeQuotes(customer.name), p = EscapeQuotes(product.name), u = EscapeQuotes(unit);
+    const QuotedSlot c = Quoted(customer.name), p = Quoted(product.name), u = Quoted(unit);
     if (db.execScalar(Sql(statements.count, c, p, u)) >= 1) {
-        const int status = db.execDML(Sql(statements.update, EscapeQuotes(price), c, p, u));
+        const int status = db.execDML(Sql(statements.update, Quoted(price), c, p, u));
         JournalPrice(db,
                      PriceRowID(db, L"SELECT CompPriceID FROM CompPrice where CompanyName='%s' and ProductName ='%s'",
-                                c, p, false),
+                                customer.name, product.name, false),
                      L"U");
         return status;
     }
     const int status = db.execDML(InsertPriceSql(product, customer, unit, price));
     JournalPrice(db,
-                 PriceRowID(db, L"SELECT CompPriceID FROM  CompPrice where CompanyName='%s' and ProductName ='%s'", c,
-                            p, true),
+                 PriceRowID(db, L"SELECT CompPriceID FROM  CompPrice where CompanyName='%s' and ProductName ='%s'",
+                            customer.name, product.name, true),
                  L"A");
     return status;
-}
-
-// The report of a database error inside a batch; the transaction is already rolled back.
-int BatchFailed(const CppSQLite3Exception& e, const wchar_t* method, int row, int rowCount, CString& error,
-                int& failedRow) {
-    error = Sql(L"新增客户价失败，%s", e.errorMessage());
-    LogLine(method + error);
-    failedRow = row >= 0 && row < rowCount ? row : -1;
-    return -1;
 }
 
 }  // namespace
@@ -96,33 +86,33 @@ int CProductsBLL::InsertCustPriceByCust(CppSQLite3DB& db, const PriceGridRows& r
     ServiceLock lock;
     failedRow = -1;
     if (!GridIsComplete(rows, rowCount, kByCustomerColumns, error, failedRow)) return -1;
-    int row = -1;
-    try {
-        CppSQLite3Query company = db.execQuery(
-            Sql(L"select CompanyID,CompanyCode,SearchCode from Companies where CompanyName ='%s'",
-                EscapeQuotes(CompanyName)));
+    // A database error rolls the batch back; the log line names the method.
+    const OnError failed = Report(error, L"新增客户价失败，%s").LogAs({L"InsertCustPriceByCust新增客户价失败，%s"});
+    return Guard(failed, -1, [&] {
+        CppSQLite3Query company =
+            db.execQuery(Sql(L"select CompanyID,CompanyCode,SearchCode from Companies where CompanyName ='%s'",
+                             Quoted(CompanyName)));
         PricedCustomer customer;
         if (!CustomerOf(company, CompanyName, customer, error)) return -1;
 
-        PriceTransaction batch(db);
+        Transaction batch(db);
         int status = 0;
-        for (row = 0; row < rowCount; ++row) {
+        for (int row = 0; row < rowCount; ++row) {
+            failedRow = row;  // the row an error stops at
             const std::vector<CString>& cells = rows[row];
             CppSQLite3Query match = GetProductByNameOrCode(db, cells[1], cells[0]);
             if (match.eof()) {
-                error = Sql(L"[%s]货品不存在！", cells[1]);
-                failedRow = row;
+                error = Fmt(L"[%s]货品不存在！", cells[1]);
                 return -1;
             }
             const PricedProduct product = ProductOf(match);
             match.finalize();
             status = WriteBatchPrice(db, kByCustomer, customer, product, cells[2], cells[5]);
         }
+        failedRow = -1;
         batch.Commit();
         return status;
-    } catch (CppSQLite3Exception& e) {
-        return BatchFailed(e, L"InsertCustPriceByCust", row, rowCount, error, failedRow);
-    }
+    });
 }
 
 int CProductsBLL::InsertCustPriceByProd(CppSQLite3DB& db, const PriceGridRows& rows, int rowCount,
@@ -130,23 +120,23 @@ int CProductsBLL::InsertCustPriceByProd(CppSQLite3DB& db, const PriceGridRows& r
     ServiceLock lock;
     failedRow = -1;
     if (!GridIsComplete(rows, rowCount, kByProductColumns, error, failedRow)) return -1;
-    int row = -1;
-    try {
+    const OnError failed = Report(error, L"新增客户价失败，%s").LogAs({L"InsertCustPriceByProd新增客户价失败，%s"});
+    return Guard(failed, -1, [&] {
         PricedProduct product;
         if (!FindProductByName(db, ProductName, product)) {
-            error = Sql(L"[%s]货品不存在！", ProductName);
+            error = Fmt(L"[%s]货品不存在！", ProductName);
             return -1;
         }
 
-        PriceTransaction batch(db);
+        Transaction batch(db);
         CCustomerBLL partners;
         int status = 0;
-        for (row = 0; row < rowCount; ++row) {
+        for (int row = 0; row < rowCount; ++row) {
+            failedRow = row;  // the row an error stops at
             const std::vector<CString>& cells = rows[row];
             CppSQLite3Query company = partners.QueryCompanyByName(db, cells[1], error);
             if (company.eof()) {
-                error = Sql(L"[%s]客户不存在！", cells[1]);
-                failedRow = row;
+                error = Fmt(L"[%s]客户不存在！", cells[1]);
                 return -1;
             }
             // The name as the partner row holds it, so the price row belongs to that partner.
@@ -158,9 +148,8 @@ int CProductsBLL::InsertCustPriceByProd(CppSQLite3DB& db, const PriceGridRows& r
             company.finalize();
             status = WriteBatchPrice(db, kByProduct, customer, product, UnitName, cells[2]);
         }
+        failedRow = -1;
         batch.Commit();
         return status;
-    } catch (CppSQLite3Exception& e) {
-        return BatchFailed(e, L"InsertCustPriceByProd", row, rowCount, error, failedRow);
-    }
+    });
 }

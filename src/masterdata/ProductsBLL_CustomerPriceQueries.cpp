@@ -2,7 +2,6 @@
 // The price offered in the base unit is the customer's own price, else the wholesale price;
 // in the second unit the customer's own price, else 0 (with the wholesale price beside it).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 
 using namespace shopbiz;
@@ -15,8 +14,8 @@ bool NoCustomer(CString companyName) {
 }
 
 // "(ProductName like '%key%' or ProductCode ... or ProdSearchCode ...)" over price rows.
-CString PriceProductKey(const CString& key) {
-    const CString k = EscapeQuotes(key);
+SqlText PriceProductKey(const CString& key) {
+    const QuotedSlot k = Quoted(key);
     return Sql(L"(ProductName LIKE '%%%s%%' OR ProductCode LIKE '%%%s%%' OR ProdSearchCode LIKE '%%%s%%')", k, k, k);
 }
 
@@ -26,18 +25,14 @@ const wchar_t* LocalOnly(bool localOnly) { return localOnly ? L" AND IsLocal = 1
 
 CppSQLite3Query CProductsBLL::GetCompPriceByID(CppSQLite3DB& db, int compPriceID) {
     ServiceLock lock;
-    const CString sql = Sql(L" SELECT * FROM CompPrice WHERE CompPriceID=%d ; ", compPriceID);
-    try {
-        return db.execQuery(sql);
-    } catch (CppSQLite3Exception& e) {
-        LogLine(Sql(L"Err:%s\r\n sql:%s", e.errorMessage(), sql));
-        return CppSQLite3Query();
-    }
+    return Guard(Log(ErrorText::WithStatement(L"Err:%s\r\n sql:%s")), CppSQLite3Query(), [&] {
+        return db.execQuery(Sql(L" SELECT * FROM CompPrice WHERE CompPriceID=%d ; ", compPriceID));
+    });
 }
 
 CppSQLite3Query CProductsBLL::GetCustPriceList(CppSQLite3DB& db, CString productKey, CString customerKey) {
     ServiceLock lock;
-    const CString c = EscapeQuotes(customerKey);
+    const QuotedSlot c = Quoted(customerKey);
     return db.execQuery(Sql(L" SELECT * FROM CompPrice WHERE %s AND (CompanyName LIKE '%%%s%%' OR CompSearchCode LIKE "
                             L"'%%%s%%') ORDER BY ProductID ASC  , LastUpdateDate DESC",
                             PriceProductKey(productKey), c, c));
@@ -46,7 +41,7 @@ CppSQLite3Query CProductsBLL::GetCustPriceList(CppSQLite3DB& db, CString product
 CppSQLite3Query CProductsBLL::GetCompPrice(CppSQLite3DB& db, CString productKey, CString CompanyName) {
     ServiceLock lock;
     return db.execQuery(Sql(L" SELECT * FROM CompPrice WHERE %s AND CompanyName = '%s' ORDER BY LastUpdateDate DESC",
-                            PriceProductKey(productKey), EscapeQuotes(CompanyName)));
+                            PriceProductKey(productKey), Quoted(CompanyName)));
 }
 
 CppSQLite3Query CProductsBLL::GetCompPriceByUnit(CppSQLite3DB& db, CString productKey, CString CompanyName,
@@ -54,21 +49,21 @@ CppSQLite3Query CProductsBLL::GetCompPriceByUnit(CppSQLite3DB& db, CString produ
     ServiceLock lock;
     return db.execQuery(Sql(L" SELECT * FROM CompPrice WHERE %s AND CompanyName = '%s' AND UnitName='%s' ORDER BY "
                             L"LastUpdateDate DESC",
-                            PriceProductKey(productKey), EscapeQuotes(CompanyName), EscapeQuotes(UnitName)));
+                            PriceProductKey(productKey), Quoted(CompanyName), Quoted(UnitName)));
 }
 
 CppSQLite3Query CProductsBLL::GetCompPriceByName(CppSQLite3DB& db, CString ProductName, CString CompanyName) {
     ServiceLock lock;
     return db.execQuery(Sql(L" Select * from CompPrice Where ProductName = '%s'  and CompanyName = '%s'  ; ",
-                            EscapeQuotes(ProductName), EscapeQuotes(CompanyName)));
+                            Quoted(ProductName), Quoted(CompanyName)));
 }
 
 CppSQLite3Query CProductsBLL::GetCustPriceByCustAndProd(CppSQLite3DB& db, CString CompanyName, CString ProductName) {
     ServiceLock lock;
-    const CString product = EscapeQuotes(ProductName);
+    const QuotedSlot product = Quoted(ProductName);
     if (!NoCustomer(CompanyName)) {
         CppSQLite3Query own = db.execQuery(Sql(L"SELECT * FROM CompPrice WHERE ProductName='%s' AND CompanyName='%s';",
-                                               product, EscapeQuotes(CompanyName)));
+                                               product, Quoted(CompanyName)));
         if (!own.eof()) return own;
     }
     return db.execQuery(
@@ -84,7 +79,7 @@ CppSQLite3Query CProductsBLL::GetCompPriceByCompProd(CppSQLite3DB& db, CString P
         Sql(L" SELECT A.ProductID,A.ProductCode,A.InPrice,A.OutPrice,A.WholesalePrice,A.UnitName,"
             L"IFNULL(B.Price,A.WholesalePrice) AS CompPrice FROM Products A LEFT JOIN CompPrice B ON "
             L"B.ProductID=A.ProductID AND B.UnitID=A.UnitID AND B.CompanyName='%s' WHERE A.ProductName='%s' ;",
-            EscapeQuotes(CompanyName), EscapeQuotes(ProductName)));
+            Quoted(CompanyName), Quoted(ProductName)));
 }
 
 CppSQLite3Query CProductsBLL::GetCustProductByProdCode(CppSQLite3DB& db, CString ProductCode, CString CompanyName,
@@ -95,13 +90,13 @@ CppSQLite3Query CProductsBLL::GetCustProductByProdCode(CppSQLite3DB& db, CString
                             L"E.IsLocal,E.WholeSalePrice,IFNULL(B.Price,E.WholeSalePrice) AS CompPrice FROM Products E "
                             L"LEFT JOIN CompPrice B ON B.ProductID=E.ProductID AND B.UnitID=E.UnitID AND "
                             L"B.CompanyName='%s' WHERE E.ProductCode='%s'%s",
-                            EscapeQuotes(CompanyName), EscapeQuotes(ProductCode), LocalOnly(localOnly)));
+                            Quoted(CompanyName), Quoted(ProductCode), LocalOnly(localOnly)));
 }
 
 CppSQLite3Query CProductsBLL::GetCustProductByProdName(CppSQLite3DB& db, CString ProductName, CString CompanyName,
                                                        bool localOnly) {
     ServiceLock lock;
-    const CString product = EscapeQuotes(ProductName);
+    const QuotedSlot product = Quoted(ProductName);
     if (NoCustomer(CompanyName))
         return db.execQuery(Sql(L" SELECT ProductID,ProductCode,ProductName,CurStock,UnitName,InPrice,WholesalePrice,"
                                 L"Price AS OutPrice,IsLocal,Remark AS ItemRemark,'0' AS  CompPrice FROM Products WHERE "
@@ -112,13 +107,13 @@ CppSQLite3Query CProductsBLL::GetCustProductByProdName(CppSQLite3DB& db, CString
                             L"E.WholesalePrice) AS CompPrice FROM Products E LEFT JOIN CompPrice B ON "
                             L"B.ProductID=E.ProductID AND B.UnitID=E.UnitID AND B.CompanyName='%s' WHERE "
                             L"E.ProductName='%s'%s",
-                            EscapeQuotes(CompanyName), product, LocalOnly(localOnly)));
+                            Quoted(CompanyName), product, LocalOnly(localOnly)));
 }
 
 CppSQLite3Query CProductsBLL::GetCustProductByProdUnit(CppSQLite3DB& db, CString ProductName, CString CompanyName,
                                                        CString UnitName) {
     ServiceLock lock;
-    const CString product = EscapeQuotes(ProductName);
+    const QuotedSlot product = Quoted(ProductName);
     if (NoCustomer(CompanyName))
         return db.execQuery(Sql(L" SELECT ProductID,ProductCode,ProductName,CurStock,UnitName,UnitID,InPrice,"
                                 L"WholesalePrice,Price AS OutPrice,IsLocal,Remark AS ItemRemark,0 AS ACompPrice,'0' AS  "
@@ -126,7 +121,7 @@ CppSQLite3Query CProductsBLL::GetCustProductByProdUnit(CppSQLite3DB& db, CString
                                 product));
     // The second unit has no price of its own but the customer's: the wholesale price of the
     // base unit travels beside it as ACompPrice.
-    const CString company = EscapeQuotes(CompanyName);
+    const QuotedSlot company = Quoted(CompanyName);
     return db.execQuery(Sql(
         L" SELECT * FROM ( SELECT E.ProductID,E.ProductCode,E.ProductName,E.CurStock,E.SecUnitName AS UnitName,"
         L"E.SecUnitID AS UnitID,0 AS InPrice,0 AS WholesalePrice,0 AS OutPrice,E.IsLocal,E.Remark AS ItemRemark,"
@@ -137,7 +132,7 @@ CppSQLite3Query CProductsBLL::GetCustProductByProdUnit(CppSQLite3DB& db, CString
         L"0 AS ACompPrice,IFNULL(B.Price, E.WholesalePrice) AS CompPrice FROM Products E LEFT JOIN CompPrice B ON "
         L"B.ProductID=E.ProductID AND B.UnitID=E.UnitID AND B.CompanyName='%s' WHERE E.ProductName='%s' ) T "
         L"WHERE T.UnitName='%s'",
-        company, product, company, product, EscapeQuotes(UnitName)));
+        company, product, company, product, Quoted(UnitName)));
 }
 
 CppSQLite3Query CProductsBLL::GetCustProductType(CppSQLite3DB& db, CString) {

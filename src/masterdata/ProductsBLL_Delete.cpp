@@ -47,6 +47,6 @@ int CProductsBLL::DeleteProducts(CppSQLite3DB& db, int ProductID) {
     db.execDML(Sql(L"Delete From net_tbprodvyr where prodid='%d'", ProductID));
     // Costs are worked out over all products together: the next full run redoes them.
     db.execDML(L"Update Stocks set IsCale2 = 0 where IsSystem = 1");
-    CSysBLL().AddOperateData(db, L"Products", L"ProductID", Sql(L"%d", ProductID), L"D");
+    CSysBLL().AddOperateData(db, L"Products", L"ProductID", Fmt(L"%d", ProductID), L"D");
     return 1;
 }

@@ -8,7 +8,7 @@ CppSQLite3Query CProductsBLL::GetProductByPage(CppSQLite3DB& db, CString key, lo
                                                long& page, long& pageCount, bool localOnly, bool includeDisabled) {
     ServiceLock lock;
     CSysBLL::GetSafeString(key);
-    CString where = L" where " + ProductKeyCondition(key);
+    SqlText where = L" where " + ProductKeyCondition(key);
     if (localOnly) where += L" and IsLocal=1";
     if (!includeDisabled) where += L" and IsDisable = 0";
 
@@ -26,9 +26,11 @@ CppSQLite3Query CProductsBLL::GetProductByPage(CppSQLite3DB& db, CString key, lo
     const long offset = pageSize < 1 ? 0 : (page - 1) * pageSize;
     const long limit = pageSize < 1 ? -1 : pageSize;
 
-    return db.execQuery(
+    SqlText select =
         L"select ProductID,ProductCode,ProductName,CurStock,UnitName,InPrice,WholesalePrice,OutPrice,Price,NetPrice,"
         L"IsLocal,SecUnitName,Coefficient,SearchCode from Products" +
-        where + (localOnly ? L" order by SearchCode" : L" order by IsLocal desc, SearchCode") +
-        Sql(L" limit %ld,%ld", offset, limit));
+        where;
+    select += localOnly ? L" order by SearchCode" : L" order by IsLocal desc, SearchCode";
+    select += Sql(L" limit %ld,%ld", offset, limit);
+    return db.execQuery(select);
 }

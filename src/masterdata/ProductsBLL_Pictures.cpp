@@ -1,6 +1,5 @@
 // CProductsBLL: product pictures (the small one in Products.MinPicture, the large one in
 // ProductPictures, one row per product name).
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -8,16 +7,10 @@ using namespace shopbiz;
 
 int CProductsBLL::DeleteProductPicture(CppSQLite3DB& db, CString ProductName) {
     ServiceLock lock;
-    const CString name = EscapeQuotes(ProductName);
-    CString sql;
-    try {
-        sql = Sql(L"Update Products set MinPicture='' where ProductName='%s'", name);
-        db.execDML(sql);
-        sql = Sql(L"delete from ProductPictures where ProductName='%s'", name);
-        db.execDML(sql);
+    const QuotedSlot name = Quoted(ProductName);
+    return Guard(LogFailedStatement(), 0, [&] {
+        db.execDML(Sql(L"Update Products set MinPicture='' where ProductName='%s'", name));
+        db.execDML(Sql(L"delete from ProductPictures where ProductName='%s'", name));
         return 1;
-    } catch (CppSQLite3Exception& e) {
-        LogStatementError(e, sql);
-        return 0;
-    }
+    });
 }

@@ -1,6 +1,4 @@
 // CProductsBLL: switching products off and on, and moving them to another type.
-#include "common/NumberText.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -23,14 +21,12 @@ int CProductsBLL::EnableProduct(CppSQLite3DB& db, int ProductID) {
 
 int CProductsBLL::ChangProdType(CppSQLite3DB& db, CString TypeID, CString TypeName, CString ProductID) {
     ServiceLock lock;
-    // The IDs go into the statements unquoted: anything but a whole number could reach
-    // other products' rows.
-    int typeID = 0, productID = 0;
-    if (!ParseIntText(TypeID, typeID) || !ParseIntText(ProductID, productID)) return 0;
-    const CString type = Sql(L"%d", typeID), product = Sql(L"%d", productID), name = EscapeQuotes(TypeName);
+    // The IDs stand unquoted: anything but a whole number fails the first statement before it runs.
+    const NumberSlot type = WholeNumber(TypeID), product = WholeNumber(ProductID);
+    const QuotedSlot name = Quoted(TypeName);
     db.execDML(Sql(L"UPDATE Products SET TypeID=%s,TypeName='%s' WHERE ProductID=%s;", type, name, product));
     db.execDML(Sql(L"UPDATE SaleBillItems SET TypeID=%s,TypeName='%s' WHERE ProductID=%s;", type, name, product));
     db.execDML(Sql(L"UPDATE Stocks SET TypeID=%s,TypeName='%s' WHERE ProductID=%s;", type, name, product));
-    CSysBLL().AddOperateData(db, L"Products", L"productID", product, L"U");
+    CSysBLL().AddOperateData(db, L"Products", L"productID", product.text, L"U");
     return 1;
 }

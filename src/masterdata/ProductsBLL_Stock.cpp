@@ -2,7 +2,6 @@
 // in the default warehouse.
 #include "common/AmountText.h"
 #include "common/NumberText.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 
@@ -26,31 +25,25 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
     ServiceLock lock;
     CSysBLL::GetSafeString(quantity);
     CSysBLL::GetSafeString(price);
-    CString sql;  // the statement running, for the log
-    auto query = [&](const CString& text) { return db.execQuery(sql = text); };
-    auto run = [&](const CString& text) { db.execDML(sql = text); };
-    try {
-        CppSQLite3Query product = query(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
+    return Guard(Log(ErrorText::WithStatement(L"err:%s;sql=%s")), -1, [&] {
+        CppSQLite3Query product = db.execQuery(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
         const double stock = (product.eof() ? 0.0 : product.getFloatField(L"CurStock", 0.0)) + ParseAmount(quantity);
         product.finalize();
-        run(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
-        CSysBLL().AddOperateData(db, L"products", L"productID", Sql(L"%d", ProductID), L"U");
+        db.execDML(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
+        CSysBLL().AddOperateData(db, L"products", L"productID", Fmt(L"%d", ProductID), L"U");
         // The first purchase price of a product opened without one becomes its opening cost.
         const double unitPrice = ParseAmount(price);
         if (unitPrice > 0) {
-            CppSQLite3Query opening =
-                query(Sql(L"select LastCount,LastPrice from Stocks where ProductID=%d and IsSystem=1", ProductID));
+            CppSQLite3Query opening = db.execQuery(
+                Sql(L"select LastCount,LastPrice from Stocks where ProductID=%d and IsSystem=1", ProductID));
             if (!opening.eof() && opening.getFloatField(L"LastPrice", 0.0) == 0.0) {
                 const double lastCount = opening.getFloatField(L"LastCount", 0.0);
                 opening.finalize();
-                run(OpeningRowPriceSql(ProductID, unitPrice, lastCount));
+                db.execDML(OpeningRowPriceSql(ProductID, unitPrice, lastCount));
             }
         }
         return 1;
-    } catch (CppSQLite3Exception& e) {
-        LogLine(Sql(L"err:%s;sql=%s", e.errorMessage(), sql));
-        return -1;
-    }
+    });
 }
 
 int CProductsBLL::DecProductsStock(CppSQLite3DB& db, int ProductID, CString quantity, CString /*price*/) {
@@ -58,7 +51,7 @@ int CProductsBLL::DecProductsStock(CppSQLite3DB& db, int ProductID, CString quan
     CSysBLL::GetSafeString(quantity);
     const double stock = CurrentStock(db, ProductID) - ParseAmount(quantity);
     db.execDML(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
-    CSysBLL().AddOperateData(db, L"products", L"productID", Sql(L"%d", ProductID), L"U");
+    CSysBLL().AddOperateData(db, L"products", L"productID", Fmt(L"%d", ProductID), L"U");
     return 1;
 }
 
@@ -66,7 +59,7 @@ CString CProductsBLL::GetCurStockByID(CppSQLite3DB& db, int ProductID) {
     ServiceLock lock;
     CppSQLite3Query row = db.execQuery(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
     if (!row.eof() && row.fieldValue(L"CurStock").IsEmpty()) return L"0.00";
-    return Sql(L"%.08lf", row.eof() ? 0.0 : row.getFloatField(L"CurStock", 0.0));
+    return Fmt(L"%.08lf", row.eof() ? 0.0 : row.getFloatField(L"CurStock", 0.0));
 }
 
 // --- Warehouse stock -------------------------------------------------------------------------------
@@ -88,8 +81,9 @@ bool CProductsBLL::AddStockProductsFromBill(CppSQLite3DB& db, CString ProductNam
     MakeSafe({&ProductName, &WarehouseName, &UnitName, &InitStock, &quantity});
     CString highLimit = L"0", lowLimit = L"0";
     double stock = 0.0;
-    CppSQLite3Query row = db.execQuery(Sql(
-        L" SELECT * FROM ProductStock where ProductName = '%s' And WarehouseName='%s'", ProductName, WarehouseName));
+    CppSQLite3Query row =
+        db.execQuery(Sql(L" SELECT * FROM ProductStock where ProductName = '%s' And WarehouseName='%s'",
+                         Quoted(ProductName), Quoted(WarehouseName)));
     if (!row.eof()) {
         highLimit = row.getStringField(L"HighLimit", L"0");
         lowLimit = row.getStringField(L"LowLimit", L"0");
@@ -98,7 +92,7 @@ bool CProductsBLL::AddStockProductsFromBill(CppSQLite3DB& db, CString ProductNam
     }
     row.finalize();
     return AddStockProducts(db, ProductName, WarehouseName, UnitName, InitStock,
-                            Sql(L"%.08lf", stock - ParseAmount(quantity)), highLimit, lowLimit);
+                            Fmt(L"%.08lf", stock - ParseAmount(quantity)), highLimit, lowLimit);
 }
 
 bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CString WarehouseName, CString UnitName,
@@ -109,7 +103,8 @@ bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CStri
     HighLimit = NumberText(ZeroIfEmpty(HighLimit));
     LowLimit = NumberText(ZeroIfEmpty(LowLimit));
     const double stock = ParseAmount(ZeroIfEmpty(CurStock));
-    try {
+    // A database error gives false; it is neither reported nor logged.
+    return Guard(Log().NotLogged(), false, [&] {
         const int unitID = FindUnit(db, UnitName);
 
         CString warehouseID, warehouseCode;
@@ -120,42 +115,42 @@ bool CProductsBLL::AddStockProducts(CppSQLite3DB& db, CString ProductName, CStri
         }
         warehouse.finalize();
 
-        CppSQLite3Query product = db.execQuery(Sql(L"SELECT * FROM Products where ProductName = '%s'", ProductName));
+        CppSQLite3Query product =
+            db.execQuery(Sql(L"SELECT * FROM Products where ProductName = '%s'", Quoted(ProductName)));
         if (product.eof()) return false;  // a stock row needs its product
         const CString productID = product.fieldValue(L"ProductID");
         const CString searchCode = product.getStringField(L"SearchCode");
         const CString productCode = product.getStringField(L"ProductCode");
-        InitStock = Sql(L"%.08lf", product.getFloatField(L"InitStock", 0.0));  // the product's own opening stock
+        InitStock = Fmt(L"%.08lf", product.getFloatField(L"InitStock", 0.0));  // the product's own opening stock
         product.finalize();
 
-        const CString code = EscapeQuotes(productCode), search = EscapeQuotes(searchCode);
-        const CString whCode = EscapeQuotes(warehouseCode);
-        CppSQLite3Query current = db.execQuery(Sql(L"SELECT * FROM ProductStock where ProductID = '%s'", productID));
+        const QuotedSlot id = Quoted(productID), name = Quoted(ProductName), code = Quoted(productCode),
+                         search = Quoted(searchCode), unit = Quoted(UnitName), whID = Quoted(warehouseID),
+                         whName = Quoted(WarehouseName), whCode = Quoted(warehouseCode), high = Quoted(HighLimit),
+                         low = Quoted(LowLimit);
+        CppSQLite3Query current = db.execQuery(Sql(L"SELECT * FROM ProductStock where ProductID = '%s'", id));
         if (current.eof()) {
             current.finalize();
             db.execDML(
                 Sql(L"INSERT INTO ProductStock(ProductID,ProductName,ProductCode,SearchCode,WarehouseID,"
                     L"WarehouseName,WarehouseCode,UnitID,UnitName,InitStock,CurStock,HighLimit,LowLimit) "
                     L"VALUES('%s','%s','%s','%s','%s','%s','%s',%d,'%s','%s',%.08lf,'%s','%s')",
-                    productID, ProductName, code, search, warehouseID, WarehouseName, whCode, unitID, UnitName,
-                    InitStock, stock, HighLimit, LowLimit));
+                    id, name, code, search, whID, whName, whCode, unitID, unit, Quoted(InitStock), stock, high, low));
             return true;
         }
         // The stock before this movement becomes the row's opening stock.
         const double before = current.getFloatField(L"CurStock", 0.0);
         current.finalize();
-        const CString openingFragment = before != 0.0 ? Sql(L",InitStock=%.08lf", before) : CString();
-        db.execDML(
-            Sql(L"Update [ProductStock] set ProductName='%s',ProductCode='%s',SearchCode='%s',WarehouseName='%s',"
-                L"WarehouseCode='%s',UnitID=%d,UnitName='%s'",
-                ProductName, code, search, WarehouseName, whCode, unitID, UnitName) +
-            openingFragment +
-            Sql(L",CurStock=%.08lf,HighLimit='%s',LowLimit='%s' Where ProductID='%s' And WarehouseID='%s'", stock,
-                HighLimit, LowLimit, productID, warehouseID));
+        SqlText update = Sql(
+            L"Update [ProductStock] set ProductName='%s',ProductCode='%s',SearchCode='%s',WarehouseName='%s',"
+            L"WarehouseCode='%s',UnitID=%d,UnitName='%s'",
+            name, code, search, whName, whCode, unitID, unit);
+        if (before != 0.0) update += Sql(L",InitStock=%.08lf", before);
+        update += Sql(L",CurStock=%.08lf,HighLimit='%s',LowLimit='%s' Where ProductID='%s' And WarehouseID='%s'", stock,
+                      high, low, id, whID);
+        db.execDML(update);
         return true;
-    } catch (CppSQLite3Exception&) {
-        return false;
-    }
+    });
 }
 
 CppSQLite3Query CProductsBLL::GetStockProducts(CppSQLite3DB& db, int ProductID) {

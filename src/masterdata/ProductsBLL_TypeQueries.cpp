@@ -1,5 +1,4 @@
 // CProductsBLL: the product list of a type and all the types below it.
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
@@ -9,26 +8,28 @@ using namespace shopbiz;
 CppSQLite3Query CProductsBLL::GetProductsByTypeID(CppSQLite3DB& db, CString TypeName, CString key, bool withStockOnly,
                                                   long& rowCount, int withLimits, int showInPrice) {
     ServiceLock lock;
-    CString where = L" where IsLocal=1 and IsDisable=0 and " + ProductKeyCondition(EscapeQuotes(key));
+    SqlText where = L" where IsLocal=1 and IsDisable=0 and " + ProductKeyCondition(key);
     if (!TypeName.IsEmpty() && TypeName != L"全部类别") {
         CBaseBLL base;
         CString error, names;
-        CString ids = Sql(L"%d", base.GetADBaseDataID(db, TypeName, 1, error));
+        CString ids = Fmt(L"%d", base.GetADBaseDataID(db, TypeName, 1, error));
         const CString below = base.GetBaseChildIDsByID(db, ids, 1, names);
         if (!below.IsEmpty()) ids += L"," + below;
-        where += Sql(L" and TypeID in (%s)", ids);
+        where += Sql(L" and TypeID in (%s)", WholeNumbers(ids));
     }
     if (withStockOnly) where += L" and CurStock <> 0";
 
-    CString select;
-    if (withLimits)
+    SqlText select;
+    if (withLimits) {
         select = Sql(L"select * from( select *,(case when %d=1 then Inprice else '' end) as InPriceEx  from products",
-                     showInPrice) +
-                 where +
-                 L") A left join ( select ProductName as Pro,HighLimit,LowLimit from ProductStock ) B on "
-                 L"A.ProductName=B.Pro order by SearchCode,TypeName";
-    else
-        select = L"select * from products" + where + L" order by SearchCode,TypeName";
-    rowCount = db.execScalar(L"select count(*) from (" + select + L")");
+                     showInPrice);
+        select += where;
+        select += L") A left join ( select ProductName as Pro,HighLimit,LowLimit from ProductStock ) B on "
+                  L"A.ProductName=B.Pro order by SearchCode,TypeName";
+    } else {
+        select = L"select * from products" + where;
+        select += L" order by SearchCode,TypeName";
+    }
+    rowCount = db.execScalar(Sql(L"select count(*) from (%s)", select));
     return db.execQuery(select);
 }

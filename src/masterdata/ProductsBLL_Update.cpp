@@ -3,7 +3,6 @@
 // step with what the user typed as current stock and purchase price.
 #include "common/AmountText.h"
 #include "common/NumberText.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/ProductsBLL.h"
 #include "masterdata/ProductsSupport.h"
 #include "stock/StocksBLL.h"
@@ -23,18 +22,18 @@ int CProductsBLL::UpdateProducts(CppSQLite3DB& db, int ProductID, CString Produc
         if (!IsExistsNet(db, ProductName, L"")) return 2;
         // The name belongs to an online product: the shop's own product takes it over.
         db.execDML(Sql(L"Delete From Products where ProductName = '%s' and ProductCode = '%s' and IsLocal = 0",
-                       ProductName, ProductCode));
-        db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue)VALUES(5,'%s|%s|%s');", EscapeQuotes(searchCode),
-                       ProductName, EscapeQuotes(TypeName)));
+                       Quoted(ProductName), Quoted(ProductCode)));
+        db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue)VALUES(5,'%s|%s|%s');", Quoted(searchCode),
+                       Quoted(ProductName), Quoted(TypeName)));
     }
 
     CommonUpdate(db, ProductID, ProductName, ProductCode, TypeName, UnitName, CurStock, InPrice, Price, WholesalePrice,
                  Remark, SecUnitName, Coefficient);
 
-    const CString search = EscapeQuotes(searchCode);
+    const QuotedSlot search = Quoted(searchCode);
     db.execDML(
         Sql(L" UPDATE CompPrice SET ProductCode='%s', ProductName= '%s' , ProdSearchCode='%s' WHERE ProductID=%d",
-            ProductCode, ProductName, search, ProductID));
+            Quoted(ProductCode), Quoted(ProductName), search, ProductID));
     for (const wchar_t* table : {L"SaleBillItems", L"SaleOrderBillItems", L"PurBillItems", L"Stocks", L"CompPrice"})
         db.execDML(Sql(L"UPDATE %s Set SearchCode = '%s' WHERE ProductID = %d", table, search, ProductID));
 
@@ -47,7 +46,7 @@ int CProductsBLL::UpdateProducts(CppSQLite3DB& db, int ProductID, CString Produc
             opening.finalize();
             db.execDML(
                 Sql(L"UPDATE Stocks SET LastPrice = '%s',LastAmount=%0.8lf WHERE ProductID=%d AND BillType='期初' ;",
-                    NumberText(InPrice), lastCount * ParseAmount(InPrice), ProductID));
+                    Quoted(NumberText(InPrice)), lastCount * ParseAmount(InPrice), ProductID));
         }
     }
     return 1;
@@ -83,17 +82,19 @@ int CProductsBLL::CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductN
     const int typeID = FindOrCreateProductType(db, TypeName);
 
     CSysBLL sys;
-    const CString type = EscapeQuotes(TypeName), unit = EscapeQuotes(UnitName), search = EscapeQuotes(searchCode);
-    const CString typeColumns = typeID > 0 ? Sql(L"TypeName='%s',TypeID=%d,", type, typeID) : CString();
-    db.execDML(Sql(L"update Products set ProductName='%s',ProductCode='%s',SearchCode='%s',", ProductName, ProductCode,
-                   search) +
-               typeColumns +
-               Sql(L"UnitID=%d,UnitName='%s',IsDisable=0,InitStock=%.08lf,CurStock=%.08lf,InPrice=%.08lf,Price=%.08lf,"
-                   L"WholesalePrice=%.08lf,LastUpdateDate='%s',isLocal=1,Remark='%s',SecUnitID=%d,SecUnitName='%s',"
-                   L"Coefficient='%s' where ProductID = '%d'",
-                   unitID, unit, newInit, newCur, inPrice, ParseAmount(Price), ParseAmount(WholesalePrice),
-                   sys.GetTimeNowLong(), EscapeQuotes(Remark), secUnitID, SecUnitName, Coefficient, ProductID));
-    sys.AddOperateData(db, L"Products", L"productID", Sql(L"%d", ProductID), L"U");
+    const QuotedSlot name = Quoted(ProductName), code = Quoted(ProductCode), type = Quoted(TypeName),
+                     unit = Quoted(UnitName);
+    SqlText update = Sql(L"update Products set ProductName='%s',ProductCode='%s',SearchCode='%s',", name, code,
+                         Quoted(searchCode));
+    if (typeID > 0) update += Sql(L"TypeName='%s',TypeID=%d,", type, typeID);
+    update += Sql(L"UnitID=%d,UnitName='%s',IsDisable=0,InitStock=%.08lf,CurStock=%.08lf,InPrice=%.08lf,Price=%.08lf,"
+                  L"WholesalePrice=%.08lf,LastUpdateDate='%s',isLocal=1,Remark='%s',SecUnitID=%d,SecUnitName='%s',"
+                  L"Coefficient='%s' where ProductID = '%d'",
+                  unitID, unit, newInit, newCur, inPrice, ParseAmount(Price), ParseAmount(WholesalePrice),
+                  Quoted(sys.GetTimeNowLong()), Quoted(Remark), secUnitID, Quoted(SecUnitName), Quoted(Coefficient),
+                  ProductID);
+    db.execDML(update);
+    sys.AddOperateData(db, L"Products", L"productID", Fmt(L"%d", ProductID), L"U");
 
     const bool typeChanged = typeID > 0 && TypeName != oldType;
     if (ProductName != oldName || ProductCode != oldCode || UnitName != oldUnit || typeChanged) {
@@ -102,7 +103,7 @@ int CProductsBLL::CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductN
             db.execDML(
                 Sql(L"UPDATE %s Set ProductName = '%s', ProductCode = '%s', TypeName = '%s', UnitID= %d, "
                     L"UnitName = '%s',TypeID=%d WHERE ProductID = %d",
-                    table, ProductName, ProductCode, type, unitID, unit, copyTypeID, ProductID));
+                    table, name, code, type, unitID, unit, copyTypeID, ProductID));
         };
         copyInto(L"SaleBillItems");
         copyInto(L"PurBillItems");
@@ -111,9 +112,9 @@ int CProductsBLL::CommonUpdate(CppSQLite3DB& db, int ProductID, CString ProductN
         db.execDML(
             Sql(L"UPDATE CompPrice Set ProductName = '%s', ProductCode = '%s', TypeName = '%s',TypeID=%d WHERE "
                 L"ProductID = %d",
-                ProductName, ProductCode, type, copyTypeID, ProductID));
+                name, code, type, copyTypeID, ProductID));
         db.execDML(Sql(L"UPDATE CompPrice Set UnitID= %d, UnitName = '%s' WHERE ProductID = %d AND UnitName = '%s'",
-                       unitID, unit, ProductID, EscapeQuotes(oldUnit)));
+                       unitID, unit, ProductID, Quoted(oldUnit)));
         copyInto(L"SaleOrderBillItems");
     }
 

@@ -1,11 +1,9 @@
 #include "masterdata/ProductsSupport.h"
 
-#include "frame/SqlEscape.h"
-
 namespace shopbiz {
 
 CString ProductEntry(const CString& searchCode, const CString& name, const CString& typeName) {
-    return Sql(L"%s|%s|%s", searchCode, name, typeName);
+    return Fmt(L"%s|%s|%s", searchCode, name, typeName);
 }
 
 CString ProductEntryOf(const CppSQLite3Query& product) {
@@ -14,8 +12,8 @@ CString ProductEntryOf(const CppSQLite3Query& product) {
 }
 
 void WriteProdCache(CppSQLite3DB& db, int flag, const CString& entry, const CString& oldEntry) {
-    db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue,OldValue)VALUES(%d,'%s','%s');", flag, EscapeQuotes(entry),
-                   EscapeQuotes(oldEntry)));
+    db.execDML(Sql(L"INSERT INTO ProdCache(Flag,UpdateValue,OldValue)VALUES(%d,'%s','%s');", flag, Quoted(entry),
+                   Quoted(oldEntry)));
 }
 
 void MakeSafe(std::initializer_list<CString*> texts) {
@@ -31,8 +29,8 @@ CString SearchCodeOf(CString name) {
 int FindUnit(CppSQLite3DB& db, const CString& unitName) {
     if (unitName.IsEmpty()) return 0;
     // The newest unit of exactly this name.
-    return db.execScalar(Sql(L"select ID from BaseData where BaseName='%s' and BaseType=2 order by ID desc limit 1",
-                             EscapeQuotes(unitName)));
+    return db.execScalar(
+        Sql(L"select ID from BaseData where BaseName='%s' and BaseType=2 order by ID desc limit 1", Quoted(unitName)));
 }
 
 OpeningRow ReadOpeningRow(CppSQLite3DB& db, int productID) {
@@ -48,20 +46,20 @@ OpeningRow ReadOpeningRow(CppSQLite3DB& db, int productID) {
     return opening;
 }
 
-CString OpeningRowPriceSql(int productID, double price, double lastCount) {
+SqlText OpeningRowPriceSql(int productID, double price, double lastCount) {
     return Sql(
         L"Update Stocks set LastPrice = %.08lf, LastAmount=%.08lf, IsCale = 0, IsCale2 = 0 where productID = %d "
         L"and IsSystem = 1",
         price, lastCount * price, productID);
 }
 
-CString ProductKeyCondition(const CString& key) {
-    return Sql(L"(ProductName like '%%%s%%' or ProductCode like '%%%s%%' or SearchCode like '%%%s%%')", key, key, key);
+SqlText ProductKeyCondition(const CString& key) {
+    const QuotedSlot k = Quoted(key);
+    return Sql(L"(ProductName like '%%%s%%' or ProductCode like '%%%s%%' or SearchCode like '%%%s%%')", k, k, k);
 }
 
-void LogStatementError(const CppSQLite3Exception& e, const CString& sql) {
-    // The log template reads "...\r\n%sql=%s": the middle argument completes "sql".
-    LogLine(Sql(L"Err:%s\r\n%sql=%s", e.errorMessage(), L"s", sql));
+OnError LogFailedStatement() {
+    return Log(ErrorText::WithStatement(L"Err:%s\r\nsql=%s"));
 }
 
 }  // namespace shopbiz

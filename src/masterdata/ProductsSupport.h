@@ -39,14 +39,13 @@ struct OpeningRow {
 };
 OpeningRow ReadOpeningRow(CppSQLite3DB& db, int productID);
 // The statement that prices the opening row and sends it back through the cost calculation.
-CString OpeningRowPriceSql(int productID, double price, double lastCount);
+SqlText OpeningRowPriceSql(int productID, double price, double lastCount);
 
-// "(ProductName like '%key%' or ProductCode like ... or SearchCode like ...)"; the key must
-// already be safe for quotes.
-CString ProductKeyCondition(const CString& key);
+// "(ProductName like '%key%' or ProductCode like ... or SearchCode like ...)".
+SqlText ProductKeyCondition(const CString& key);
 
-// Logs "Err:<message>\r\nsql=<statement>".
-void LogStatementError(const CppSQLite3Exception& e, const CString& sql);
+// A failed statement into the log only, as "Err:<message>\r\nsql=<statement>".
+OnError LogFailedStatement();
 
 // Differences below this are rounding noise of stored quantities and prices.
 inline bool SameAmount(double a, double b) { return a - b < 1e-9 && b - a < 1e-9; }

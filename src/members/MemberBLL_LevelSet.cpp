@@ -1,7 +1,6 @@
 // CMemberBLL: creating, changing, checking and listing member levels.
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
 #include "members/MemberRows.h"
 
@@ -29,21 +28,21 @@ bool ReadLevelValues(CString& name, CString& discount, CString& conversion) {
 int CMemberBLL::InsertLevelSet(CppSQLite3DB& db, int level, CString levelName, CString discount, CString conversion,
                                CString remark) {
     ServiceLock lock;
-    return CatchAllErrors(L"InsertLevelSet(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"InsertLevelSet(): 异常. "), -1, [&] {
         if (!ReadLevelValues(levelName, discount, conversion)) return -1;
         if (doCheckLevel(db, level, levelName) != 0) return 3;
         return db.execDML(
             Sql(L"insert into VipLevelSet(Level,LevelName,discount,Conversion,CreateDate,TotalScores,Remark) "
                 L"values(%d,'%s','%s','%s','%s','1','%s');",
-                level, EscapeQuotes(levelName), EscapeQuotes(discount), EscapeQuotes(conversion),
-                m_sysBLL.GetTimeNowLong(), EscapeQuotes(remark)));
+                level, Quoted(levelName), Quoted(discount), Quoted(conversion),
+                Quoted(m_sysBLL.GetTimeNowLong()), Quoted(remark)));
     });
 }
 
 int CMemberBLL::UpdateLevelSet(CppSQLite3DB& db, int levelID, int level, CString levelName, CString discount,
                                int /*flag*/, CString conversion) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateLevelSet(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateLevelSet(): 异常. "), -1, [&] {
         if (!ReadLevelValues(levelName, discount, conversion)) return -1;
         CString oldName;
         {
@@ -51,7 +50,7 @@ int CMemberBLL::UpdateLevelSet(CppSQLite3DB& db, int levelID, int level, CString
             if (old.isNull() || old.eof()) return -1;
             oldName = old.getStringField(L"LevelName");
         }
-        const CString name = EscapeQuotes(levelName);
+        const QuotedSlot name = Quoted(levelName);
         if (db.execScalar(Sql(L"select count(ID) from VipLevelSet where ID <> %d and (Level = %d or LevelName = '%s');",
                               levelID, level, name)) > 0)
             return 3;
@@ -60,7 +59,7 @@ int CMemberBLL::UpdateLevelSet(CppSQLite3DB& db, int levelID, int level, CString
         const int status =
             db.execDML(Sql(L"update VipLevelSet set Level = %d,LevelName = '%s',discount = '%s',Conversion = '%s' "
                            L"where ID = %d;",
-                           level, name, EscapeQuotes(discount), EscapeQuotes(conversion), levelID));
+                           level, name, Quoted(discount), Quoted(conversion), levelID));
         if (status == 0 && oldName != levelName) return UpdateMemberLevelName(db, levelName, oldName);
         return status;
     });
@@ -68,15 +67,15 @@ int CMemberBLL::UpdateLevelSet(CppSQLite3DB& db, int levelID, int level, CString
 
 int CMemberBLL::deleteLevelById(CppSQLite3DB& db, int levelID) {
     ServiceLock lock;
-    return CatchAllErrors(L"deleteLevelById(): 异常. ", -1,
-                          [&] { return db.execDML(Sql(L"delete from VipLevelSet where ID = %d;", levelID)); });
+    return Guard(CatchAll(L"deleteLevelById(): 异常. "), -1,
+                 [&] { return db.execDML(Sql(L"delete from VipLevelSet where ID = %d;", levelID)); });
 }
 
 int CMemberBLL::doCheckLevel(CppSQLite3DB& db, int level, CString levelName) {
     ServiceLock lock;
-    return CatchAllErrors(L"doCheckLevel(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"doCheckLevel(): 异常. "), -1, [&] {
         if (db.execScalar(Sql(L"select count(LevelName)  nName from VipLevelSet where LevelName = '%s'; ",
-                              EscapeQuotes(levelName.Trim()))) > 0)
+                              Quoted(levelName.Trim()))) > 0)
             return 3;
         return db.execScalar(Sql(L"select count(Level)  nLevel from VipLevelSet where Level = %d; ", level)) > 0 ? 3
                                                                                                                  : 0;
@@ -85,30 +84,25 @@ int CMemberBLL::doCheckLevel(CppSQLite3DB& db, int level, CString levelName) {
 
 int CMemberBLL::IsLevelUsed(CppSQLite3DB& db, CString levelName) {
     ServiceLock lock;
-    return CatchAllErrors(L"IsLevelUsed(): 异常. ", -1, [&] {
-        return db.execScalar(Sql(L"select COUNT(ID) from VipMember where LevelName = '%s';", EscapeQuotes(levelName))) >
-                       0
-                   ? 1
-                   : 0;
+    return Guard(CatchAll(L"IsLevelUsed(): 异常. "), -1, [&] {
+        const int members =
+            db.execScalar(Sql(L"select COUNT(ID) from VipMember where LevelName = '%s';", Quoted(levelName)));
+        return members > 0 ? 1 : 0;
     });
 }
 
 CppSQLite3Query CMemberBLL::GetLevelInfoAll(CppSQLite3DB& db, CString& error) {
     ServiceLock lock;
     error = L"";
-    CppSQLite3Query result;
-    try {
-        result = db.execQuery(L"select ID,Level,LevelName,discount,Conversion from VipLevelSet order by ID;");
-    } catch (CppSQLite3Exception& e) {
-        error = e.errorMessage();
-        LogLine(L"GetLevelInfoAll(): 异常. ");
-    }
-    return result;
+    // The error text gets the database's message; the log the method's fixed line.
+    return Guard(Report(error).LogAs({ErrorText::Fixed(L"GetLevelInfoAll(): 异常. ")}), CppSQLite3Query(), [&] {
+        return db.execQuery(L"select ID,Level,LevelName,discount,Conversion from VipLevelSet order by ID;");
+    });
 }
 
 CppSQLite3Query CMemberBLL::GetLevelIfoByID(CppSQLite3DB& db, int levelID) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetLevelIfoByID(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetLevelIfoByID(): 异常. "), CppSQLite3Query(), [&] {
         return db.execQuery(
             Sql(L"select Level,LevelName,discount,Conversion from VipLevelSet where ID = %d;", levelID));
     });
@@ -116,13 +110,13 @@ CppSQLite3Query CMemberBLL::GetLevelIfoByID(CppSQLite3DB& db, int levelID) {
 
 int CMemberBLL::GetLevelnfoByLevel(CppSQLite3DB& db, CString& levelName, CString& discount, CString level) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetLevelnfoByLevel(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"GetLevelnfoByLevel(): 异常. "), -1, [&] {
         level.Trim();
         CppSQLite3Query row = db.execQuery(
             level == L"-1"
-                ? CString(L"select LevelName,discount,Conversion,TotalScores from VipLevelSet order by ID limit 1;")
+                ? SqlText(L"select LevelName,discount,Conversion,TotalScores from VipLevelSet order by ID limit 1;")
                 : Sql(L"select LevelName,discount,Conversion,TotalScores from VipLevelSet where Level = '%s' limit 1;",
-                      EscapeQuotes(level)));
+                      Quoted(level)));
         levelName = row.eof() ? CString() : row.getStringField(L"LevelName");
         discount = row.eof() ? CString(L"1") : row.getStringField(L"discount");
         return 0;

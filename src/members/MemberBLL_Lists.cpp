@@ -1,6 +1,5 @@
 // CMemberBLL: member lists, the coming birthdays, members gone quiet, SMS templates.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
 #include "members/MemberRows.h"
 
@@ -22,56 +21,56 @@ CString DayFromToday(int days) {
 
 CppSQLite3Query CMemberBLL::GetMemberList(CppSQLite3DB& db) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberList(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetMemberList(): 异常. "), CppSQLite3Query(), [&] {
         return db.execQuery(Sql(L"select %s from VipMember order by MemberName;", kListColumns));
     });
 }
 
 CppSQLite3Query CMemberBLL::GetMemberInfo(CppSQLite3DB& db, CString namePart, CString mobilePart) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberInfo(): 异常. ", [&] {
-        const CString name = EscapeQuotes(namePart);
+    return Guard(CatchAll(L"GetMemberInfo(): 异常. "), CppSQLite3Query(), [&] {
+        const QuotedSlot name = Quoted(namePart);
         return db.execQuery(
             Sql(L"select ID,MemberName,SearchCode,MemberCode,Contact,Mobile,VipLevel,LevelName,VipCore,LastUpdateDate "
                 L"from Vipmember where (MemberName like '%%%s%%' or SearchCode like '%%%s%%')and Mobile like '%%%s%%' "
                 L"order by SearchCode; ",
-                name, name, EscapeQuotes(mobilePart)));
+                name, name, Quoted(mobilePart)));
     });
 }
 
 CppSQLite3Query CMemberBLL::GetMemberinfoByID(CppSQLite3DB& db, CString memberID) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberinfoByID(): 异常. ", [&] {
-        return db.execQuery(Sql(L"select * from VipMember where ID = '%s' limit 1;", EscapeQuotes(memberID.Trim())));
+    return Guard(CatchAll(L"GetMemberinfoByID(): 异常. "), CppSQLite3Query(), [&] {
+        return db.execQuery(Sql(L"select * from VipMember where ID = '%s' limit 1;", Quoted(memberID.Trim())));
     });
 }
 
 CppSQLite3Query CMemberBLL::GetMemberinfoByName(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberinfoByName(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetMemberinfoByName(): 异常. "), CppSQLite3Query(), [&] {
         return db.execQuery(
-            Sql(L"select * from VipMember where MemberName = '%s' limit 1;", EscapeQuotes(memberName.Trim())));
+            Sql(L"select * from VipMember where MemberName = '%s' limit 1;", Quoted(memberName.Trim())));
     });
 }
 
 CppSQLite3Query CMemberBLL::GetMemberByBirthday(CppSQLite3DB& db) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberByBirthday(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetMemberByBirthday(): 异常. "), CppSQLite3Query(), [&] {
         // Each birthday is moved into this year; the window stops at the year's end.
         const int year = CTime::GetCurrentTime().GetYear();
         return db.execQuery(
             Sql(L"select %s,strftime('%d-%%m-%%d',Birthday) as tDayBirthday from VipMember where "
                 L"strftime('%d-%%m-%%d',Birthday) >= '%s' and  strftime('%d-%%m-%%d',Birthday) < '%s' and BirthDay > "
                 L"'1900-01-01' order by Birthday;",
-                kListColumns, year, year, DayFromToday(0), year, DayFromToday(7)));
+                kListColumns, year, year, Quoted(DayFromToday(0)), year, Quoted(DayFromToday(7))));
     });
 }
 
 CppSQLite3Query CMemberBLL::GetMemberByLastDate(CppSQLite3DB& db) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetMemberByLastDate(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetMemberByLastDate(): 异常. "), CppSQLite3Query(), [&] {
         return db.execQuery(Sql(L"select %s from VipMember where LastUpdateDate < '%s' order by LastUpdateDate;",
-                                kListColumns, DayFromToday(-30) + L" 00:00:00"));
+                                kListColumns, Quoted(DayFromToday(-30) + L" 00:00:00")));
     });
 }
 

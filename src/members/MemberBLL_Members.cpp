@@ -1,7 +1,6 @@
 // CMemberBLL: member records, the checks on names and codes, and look-ups by customer.
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
 #include "members/MemberRows.h"
 
@@ -21,23 +20,24 @@ public:
     }
     const CString& Name() const { return fields_[0]; }
     const CString& Code() const { return fields_[1]; }
-    // A field ready for a quoted SQL position.
-    CString Q(int index) const { return EscapeQuotes(fields_[index]); }
+    // A field for a quoted SQL position.
+    QuotedSlot Q(int index) const { return Quoted(fields_[index]); }
     int SexFlag() const { return fields_[5] == L"男" ? 1 : 0; }
     // No birthday is kept as the day that stands for none.
-    CString Birthday() const { return fields_[4].IsEmpty() ? CString(L"1900-01-01") : Q(4); }
-    CString CompanyID() const { return fields_[13].IsEmpty() ? CString(L"0") : Q(13); }
+    QuotedSlot Birthday() const { return fields_[4].IsEmpty() ? Quoted(L"1900-01-01") : Q(4); }
+    QuotedSlot CompanyID() const { return fields_[13].IsEmpty() ? Quoted(L"0") : Q(13); }
     // The remark travels in an optional 15th field; without it an edit keeps the stored one.
     CString RemarkOr(const CString& stored) const { return fields_.GetSize() > 14 ? fields_[14] : stored; }
 
     // Every field an edit sets besides the name, code, search code and customer.
-    CString Details(const CString& now, const CString& remark) const {
+    SqlText Details(const CString& now, const CString& remark) const {
+        const QuotedSlot stamp = Quoted(now);
         return Sql(
             L"Contact = '%s',Tel = '%s',Birthday = '%s',\t\tSex = %d,Mobile = '%s',Fax = '%s',QQ = '%s',"
             L"Email = '%s',Address = '%s',LevelName = '%s',\t\tVipBitmap = '%s',ActiveDate = '%s',"
             L"LastUpdateDate = '%s',Remark = '%s'",
-            Q(2), Q(3), Birthday(), SexFlag(), Q(6), Q(7), Q(8), Q(9), Q(10), Q(11), Q(12), now, now,
-            EscapeQuotes(remark));
+            Q(2), Q(3), Birthday(), SexFlag(), Q(6), Q(7), Q(8), Q(9), Q(10), Q(11), Q(12), stamp, stamp,
+            Quoted(remark));
     }
 
 private:
@@ -54,7 +54,7 @@ StoredMember FindMember(CppSQLite3DB& db, const wchar_t* keyColumn, const CStrin
     StoredMember member;
     CppSQLite3Query row =
         db.execQuery(Sql(L"select ID,MemberName,MemberCode,Remark from VipMember where %s = '%s' order by ID limit 1;",
-                         keyColumn, EscapeQuotes(key)));
+                         keyColumn, Quoted(key)));
     if (row.eof()) return member;
     member.found = true;
     member.id = row.fieldValue(L"ID");
@@ -65,7 +65,7 @@ StoredMember FindMember(CppSQLite3DB& db, const wchar_t* keyColumn, const CStrin
 }
 
 // 1 the name is taken, 2 the code, 3 both. A member without a card has no code to take.
-int TakenFlags(CppSQLite3DB& db, const CString& nameCount, const CString& code, const CString& codeCount) {
+int TakenFlags(CppSQLite3DB& db, const SqlText& nameCount, const CString& code, const SqlText& codeCount) {
     int flags = db.execScalar(nameCount) > 0 ? 1 : 0;
     if (!code.IsEmpty() && db.execScalar(codeCount) > 0) flags |= 2;
     return flags;
@@ -75,13 +75,13 @@ int TakenFlags(CppSQLite3DB& db, const CString& nameCount, const CString& code, 
 
 int CMemberBLL::InsertMemberInfo(CppSQLite3DB& db, CString record) {
     ServiceLock lock;
-    return CatchAllErrors(L"InsertMemberInfo(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"InsertMemberInfo(): 异常. "), -1, [&] {
         MemberRecord m;
         if (!m.Read(m_sysBLL, record)) return -1;
         if (const int used = IsMemberInfoUsed(db, m.Name(), m.Code())) return used;
 
         ServiceLock again;
-        const CString now = m_sysBLL.GetTimeNowLong();
+        const QuotedSlot now = Quoted(m_sysBLL.GetTimeNowLong());
         CString name = m.Name(), searchCode;
         m_sysBLL.GetFirstPY(name, searchCode);
         return db.execDML(
@@ -89,14 +89,14 @@ int CMemberBLL::InsertMemberInfo(CppSQLite3DB& db, CString record) {
                 L"Mobile,Fax,QQ,Email,Address,LevelName,\t\tVipCore,VipBitmap,CreateDate,\t\tActiveDate,"
                 L"LastUpdateDate,Remark) values('%s','%s','%s','%s','%s','%s','%s',\t\t%d,'%s','%s','%s','%s','%s',"
                 L"'%s','%s','%s','%s','%s','%s','%s');",
-                m.CompanyID(), m.Q(0), m.Q(1), EscapeQuotes(searchCode), m.Q(2), m.Q(3), m.Birthday(), m.SexFlag(),
+                m.CompanyID(), m.Q(0), m.Q(1), Quoted(searchCode), m.Q(2), m.Q(3), m.Birthday(), m.SexFlag(),
                 m.Q(6), m.Q(7), m.Q(8), m.Q(9), m.Q(10), m.Q(11), L"0", m.Q(12), now, now, now, L""));
     });
 }
 
 int CMemberBLL::UpdateMemberInfoByID(CppSQLite3DB& db, CString record, CString memberID, CString /*oldName*/) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberInfoByID(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberInfoByID(): 异常. "), -1, [&] {
         MemberRecord m;
         if (!m.Read(m_sysBLL, record)) return -1;
         // The points rows belong to the name on file, whatever the caller remembers.
@@ -109,8 +109,8 @@ int CMemberBLL::UpdateMemberInfoByID(CppSQLite3DB& db, CString record, CString m
         const int status = db.execDML(
             Sql(L"update VipMember set CompanyID = '%s',\t\tMemberName = '%s',SearchCode = '%s',MemberCode = '%s',%s  "
                 L"where ID = '%s'",
-                m.CompanyID(), m.Q(0), EscapeQuotes(searchCode), m.Q(1),
-                m.Details(m_sysBLL.GetTimeNowLong(), m.RemarkOr(before.remark)), before.id));
+                m.CompanyID(), m.Q(0), Quoted(searchCode), m.Q(1),
+                m.Details(m_sysBLL.GetTimeNowLong(), m.RemarkOr(before.remark)), Quoted(before.id)));
         if (status == 0) doReSetScorebByMemberUpdate(db, m.Name(), m.Code(), before.name);
         return status;
     });
@@ -118,7 +118,7 @@ int CMemberBLL::UpdateMemberInfoByID(CppSQLite3DB& db, CString record, CString m
 
 int CMemberBLL::UpdateMemberInfoByName(CppSQLite3DB& db, CString record) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberInfoByName(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberInfoByName(): 异常. "), -1, [&] {
         MemberRecord m;
         if (!m.Read(m_sysBLL, record)) return -1;
         const StoredMember before = FindMember(db, L"MemberName", m.Name());
@@ -130,7 +130,7 @@ int CMemberBLL::UpdateMemberInfoByName(CppSQLite3DB& db, CString record) {
         const int status = db.execDML(
             Sql(L"update VipMember set CompanyID = '%s',SearchCode = '%s',MemberCode = '%s',%s where MemberName = "
                 L"'%s';",
-                m.CompanyID(), EscapeQuotes(searchCode), m.Q(1),
+                m.CompanyID(), Quoted(searchCode), m.Q(1),
                 m.Details(m_sysBLL.GetTimeNowLong(), m.RemarkOr(before.remark)), m.Q(0)));
         if (status == 0) doReSetScorebByMemberUpdate(db, m.Name(), m.Code(), before.name);
         return status;
@@ -139,7 +139,7 @@ int CMemberBLL::UpdateMemberInfoByName(CppSQLite3DB& db, CString record) {
 
 int CMemberBLL::UpdateMemberInfoByCard(CppSQLite3DB& db, CString record) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberInfoByCard(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberInfoByCard(): 异常. "), -1, [&] {
         MemberRecord m;
         // Members without a card cannot be told apart by it.
         if (!m.Read(m_sysBLL, record) || m.Code().IsEmpty()) return -1;
@@ -158,20 +158,19 @@ int CMemberBLL::UpdateMemberInfoCompayID(CppSQLite3DB& db, int companyID, CStrin
                                          CString contact, CString mobile, CString fax, CString qq, CString email,
                                          CString address, CString remark) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberInfoCompayID(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberInfoCompayID(): 异常. "), -1, [&] {
         name.Trim();
         if (name.IsEmpty()) return -1;
-        const StoredMember before = FindMember(db, L"CompanyID", Sql(L"%d", companyID));
+        const StoredMember before = FindMember(db, L"CompanyID", Fmt(L"%d", companyID));
         const int status = db.execDML(
             Sql(L"update VipMember set MemberName = '%s',\t\tSearchCode = '%s',Contact = '%s',Mobile = '%s',\t\tFax "
                 L"= '%s',QQ = '%s',Email = '%s',Address = '%s',\t\tRemark = '%s' where CompanyID = %d;",
-                EscapeQuotes(name), EscapeQuotes(searchCode), EscapeQuotes(contact), EscapeQuotes(mobile),
-                EscapeQuotes(fax), EscapeQuotes(qq), EscapeQuotes(email), EscapeQuotes(address), EscapeQuotes(remark),
-                companyID));
+                Quoted(name), Quoted(searchCode), Quoted(contact), Quoted(mobile), Quoted(fax), Quoted(qq),
+                Quoted(email), Quoted(address), Quoted(remark), companyID));
         // A renamed customer is the same member: its points go along with the name.
         if (status == 0 && before.found && before.name != name) {
-            db.execDML(Sql(L"update VipScores set MemberName = '%s' where MemberName = '%s';", EscapeQuotes(name),
-                           EscapeQuotes(before.name)));
+            db.execDML(Sql(L"update VipScores set MemberName = '%s' where MemberName = '%s';", Quoted(name),
+                           Quoted(before.name)));
             UpdateMemberScore(db, name);
         }
         return status;
@@ -180,22 +179,22 @@ int CMemberBLL::UpdateMemberInfoCompayID(CppSQLite3DB& db, int companyID, CStrin
 
 int CMemberBLL::UpdateMemberLevelName(CppSQLite3DB& db, CString newLevelName, CString oldLevelName) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberLevelName(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberLevelName(): 异常. "), -1, [&] {
         return db.execDML(Sql(L"update VipMember set LevelName = '%s' where LevelName = '%s';",
-                              EscapeQuotes(newLevelName), EscapeQuotes(oldLevelName)));
+                              Quoted(newLevelName), Quoted(oldLevelName)));
     });
 }
 
 int CMemberBLL::deleteMemberByName(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"deleteMemberByName(): 异常. ", -1, [&] {
-        return db.execDML(Sql(L"delete from VipMember where MemberName = '%s';", EscapeQuotes(memberName)));
+    return Guard(CatchAll(L"deleteMemberByName(): 异常. "), -1, [&] {
+        return db.execDML(Sql(L"delete from VipMember where MemberName = '%s';", Quoted(memberName)));
     });
 }
 
 int CMemberBLL::IsVipMemberByCompayID(CppSQLite3DB& db, CString& memberName, CString& memberCode, int companyID) {
     ServiceLock lock;
-    return CatchAllErrors(L"IsVipMemberByCompayID(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"IsVipMemberByCompayID(): 异常. "), -1, [&] {
         CppSQLite3Query row =
             db.execQuery(Sql(L"select MemberName,MemberCode from VipMember where CompanyID = %d limit 1;", companyID));
         if (row.eof()) return 0;
@@ -207,27 +206,27 @@ int CMemberBLL::IsVipMemberByCompayID(CppSQLite3DB& db, CString& memberName, CSt
 
 int CMemberBLL::IsMemberInfoUsed(CppSQLite3DB& db, CString memberName, CString memberCode) {
     ServiceLock lock;
-    return CatchAllErrors(L"IsMemberInfoUsed(): 异常. ", -1, [&] {
-        const CString name = EscapeQuotes(memberName.Trim()), code = EscapeQuotes(memberCode.Trim());
-        return TakenFlags(db, Sql(L"select COUNT(ID) from VipMember where MemberName = '%s';", name), code,
+    return Guard(CatchAll(L"IsMemberInfoUsed(): 异常. "), -1, [&] {
+        const QuotedSlot name = Quoted(memberName.Trim()), code = Quoted(memberCode.Trim());
+        return TakenFlags(db, Sql(L"select COUNT(ID) from VipMember where MemberName = '%s';", name), memberCode,
                           Sql(L"select COUNT(ID) from VipMember where MemberCode = '%s';", code));
     });
 }
 
 int CMemberBLL::doCheckMemberByID(CppSQLite3DB& db, CString memberName, CString memberCode, CString memberID) {
     ServiceLock lock;
-    return CatchAllErrors(L"doCheckMemberByID(): 异常. ", -1, [&] {
-        const CString name = EscapeQuotes(memberName.Trim()), code = EscapeQuotes(memberCode.Trim());
-        const CString id = EscapeQuotes(memberID.Trim());
+    return Guard(CatchAll(L"doCheckMemberByID(): 异常. "), -1, [&] {
+        const QuotedSlot name = Quoted(memberName.Trim()), code = Quoted(memberCode.Trim()),
+                         id = Quoted(memberID.Trim());
         return TakenFlags(db, Sql(L"select COUNT(ID) from VipMember where MemberName = '%s' and ID != '%s';", name, id),
-                          code,
+                          memberCode,
                           Sql(L"select COUNT(ID) from VipMember where MemberCode = '%s' and ID != '%s';", code, id));
     });
 }
 
 int CMemberBLL::GetMemberNameByCompanyID(CppSQLite3DB& db, int companyID, CString& memberName, CString& memberCode) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetMemberNameByCompanyID(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"GetMemberNameByCompanyID(): 异常. "), -1, [&] {
         memberName = L"";
         memberCode = L"";
         return IsVipMemberByCompayID(db, memberName, memberCode, companyID) < 0 ? -1 : 0;
@@ -236,15 +235,15 @@ int CMemberBLL::GetMemberNameByCompanyID(CppSQLite3DB& db, int companyID, CStrin
 
 CString CMemberBLL::GetMemberLevelByName(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetMemberLevelByName(): 异常. ", CString(), [&] {
+    return Guard(CatchAll(L"GetMemberLevelByName(): 异常. "), CString(), [&] {
         return db.execScalarStr(
-            Sql(L"select LevelName from Vipmember where MemberName = '%s' limit 1", EscapeQuotes(memberName)));
+            Sql(L"select LevelName from Vipmember where MemberName = '%s' limit 1", Quoted(memberName)));
     });
 }
 
 double CMemberBLL::GetMemberDiscount(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetMemberDiscount(): 异常. ", 1.0, [&] {
+    return Guard(CatchAll(L"GetMemberDiscount(): 异常. "), 1.0, [&] {
         const CString level = GetMemberLevelByName(db, memberName);
         return level.IsEmpty() ? 1.0 : PriceFactor(GetLevelDiscount(db, level));
     });

@@ -5,7 +5,6 @@
 
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
 #include "members/MemberRows.h"
 
@@ -27,16 +26,17 @@ CString HandDocument(const wchar_t* kind) { return kind + CTime::GetCurrentTime(
 
 int CMemberBLL::AddReSetScoreByName(CppSQLite3DB& db, CString memberName, CString points) {
     ServiceLock lock;
-    return CatchAllErrors(L"AddReSetScoreByName(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"AddReSetScoreByName(): 异常. "), -1, [&] {
         CString code, level;
         double discount = 1.0;
         const int member = IsVipMemberByCust(db, memberName, code, level, discount);
         if (member != 1) return member < 0 ? -1 : 2;
-        if (!IsWholeNumber(points, true)) return -1;
+        int adjustment = 0;
+        if (!IsWholeNumber(points, true, &adjustment)) return -1;
 
-        const CString now = m_sysBLL.GetTimeNowLong();
-        const int status = db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(code), HandDocument(L"TZ"),
-                                          2, Sql(L"%d", WToI(points)), now, now, L""));
+        const QuotedSlot now = Quoted(m_sysBLL.GetTimeNowLong());
+        const int status = db.execDML(Sql(kHandRow, Quoted(memberName), Quoted(code), Quoted(HandDocument(L"TZ")), 2,
+                                          Quoted(Fmt(L"%d", adjustment)), now, now, L""));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -45,17 +45,18 @@ int CMemberBLL::AddReSetScoreByName(CppSQLite3DB& db, CString memberName, CStrin
 int CMemberBLL::InsertScoreExpend(CppSQLite3DB& db, CString memberName, CString memberCode, CString points,
                                   CString remark) {
     ServiceLock lock;
-    return CatchAllErrors(L"InsertScoreExpend(): 异常. ", -1, [&] {
-        if (!IsWholeNumber(points, false) || WToI(points) <= 0) return -1;
+    return Guard(CatchAll(L"InsertScoreExpend(): 异常. "), -1, [&] {
+        int spent = 0;
+        if (!IsWholeNumber(points, false, &spent) || spent <= 0) return -1;
         // Goods are not given for points the member does not have.
         CString total;
         if (GetMemberSocreFromScore(db, memberName, total) < 0) return -1;
-        if (WToI(points) > WToI(total)) return 4;
+        if (spent > WToI(total)) return 4;
 
-        const CString now = m_sysBLL.GetTimeNowLong();
+        const QuotedSlot now = Quoted(m_sysBLL.GetTimeNowLong());
         const int status =
-            db.execDML(Sql(kHandRow, EscapeQuotes(memberName), EscapeQuotes(memberCode), HandDocument(L"DH"), 1,
-                           Sql(L"%d", WToI(points)), now, now, EscapeQuotes(remark)));
+            db.execDML(Sql(kHandRow, Quoted(memberName), Quoted(memberCode), Quoted(HandDocument(L"DH")), 1,
+                           Quoted(Fmt(L"%d", spent)), now, now, Quoted(remark)));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -63,14 +64,14 @@ int CMemberBLL::InsertScoreExpend(CppSQLite3DB& db, CString memberName, CString 
 
 int CMemberBLL::AddScoreByHistoryDoc(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"AddScoreByHistoryDoc(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"AddScoreByHistoryDoc(): 异常. "), -1, [&] {
         CString code, level;
         double discount = 1.0;
         const int member = IsVipMemberByCust(db, memberName, code, level, discount);
         if (member != 1) return member < 0 ? -1 : 2;
         const int conversion = GetLevelConversoin(db, level);
 
-        const CString name = EscapeQuotes(memberName);
+        const QuotedSlot name = Quoted(memberName);
         CppSQLite3Query documents = db.execQuery(
             Sql(L"select * from (\t\tselect AccountCode as Code,InAmount as Money,LastUpdateDate as Date from Account "
                 L"where AccountCode <> '' and CompanyName = '%s' and AccountType = '收入'\t\tunion all\t\tselect "
@@ -85,9 +86,9 @@ int CMemberBLL::AddScoreByHistoryDoc(CppSQLite3DB& db, CString memberName) {
             if (!document.IsEmpty() && doCheckandDelDocMent(db, document) != 0) continue;
             CString money = documents.fieldValue(L"Money");
             if (money.IsEmpty()) money = L"0.0";
-            const CString date = EscapeQuotes(documents.getStringField(L"Date"));
-            result = db.execDML(Sql(kEarningRow, name, EscapeQuotes(code), EscapeQuotes(document), 0,
-                                    EscapeQuotes(money), PointsFor(money, conversion), date, date));
+            const QuotedSlot date = Quoted(documents.getStringField(L"Date"));
+            result = db.execDML(Sql(kEarningRow, name, Quoted(code), Quoted(document), 0,
+                                    Quoted(money), PointsFor(money, conversion), date, date));
             credited = credited || result == 0;
         }
         documents.finalize();
@@ -98,14 +99,14 @@ int CMemberBLL::AddScoreByHistoryDoc(CppSQLite3DB& db, CString memberName) {
 
 int CMemberBLL::UpdateScoreByConversion(CppSQLite3DB& db, CString memberName, CString levelName) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateScoreByConversion(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateScoreByConversion(): 异常. "), -1, [&] {
         const int conversion = GetLevelConversoin(db, levelName);
         std::vector<std::pair<int, CString>> earnings;
         {
             CppSQLite3Query rows =
                 db.execQuery(Sql(L"select ID,Money from VipScores where MemberName = '%s' and "
                                  L"ScoreStyle = 0;",
-                                 EscapeQuotes(memberName)));
+                                 Quoted(memberName)));
             for (; !rows.eof(); rows.nextRow()) {
                 CString money = rows.fieldValue(L"Money");
                 earnings.emplace_back(rows.getIntField(L"ID"), money.IsEmpty() ? CString(L"0.0") : money);
@@ -121,35 +122,35 @@ int CMemberBLL::UpdateScoreByConversion(CppSQLite3DB& db, CString memberName, CS
 
 int CMemberBLL::UpDateConversion(CppSQLite3DB& db, CString conversion) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpDateConversion(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpDateConversion(): 异常. "), -1, [&] {
         conversion.Trim();
         if (!conversion.IsEmpty() && !IsWholeNumber(conversion, false)) return -1;
-        return db.execDML(Sql(L"update VipLevelSet set Conversion = '%s';", conversion));
+        return db.execDML(Sql(L"update VipLevelSet set Conversion = '%s';", Quoted(conversion)));
     });
 }
 
 int CMemberBLL::GetMemberScore(CppSQLite3DB& db, CString memberName, int& points) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetMemberScore(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"GetMemberScore(): 异常. "), -1, [&] {
         points = WToI(db.execScalarStr(
-            Sql(L"select VipCore from Vipmember where MemberName = '%s' limit 1", EscapeQuotes(memberName))));
+            Sql(L"select VipCore from Vipmember where MemberName = '%s' limit 1", Quoted(memberName))));
         return 0;
     });
 }
 
 CppSQLite3Query CMemberBLL::GetScoreHistory(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return ListOrEmpty(L"GetScoreHistory(): 异常. ", [&] {
+    return Guard(CatchAll(L"GetScoreHistory(): 异常. "), CppSQLite3Query(), [&] {
         return db.execQuery(
             Sql(L"select ScoreDocument,ScoreStyle,Money,Scores,CreateDate,Remark from VipScores where "
                 L"MemberName = '%s' order by CreateDate desc;",
-                EscapeQuotes(memberName)));
+                Quoted(memberName)));
     });
 }
 
 int CMemberBLL::deleteScoreByDocment(CppSQLite3DB& db, CString document, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"deleteScoreByDocment(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"deleteScoreByDocment(): 异常. "), -1, [&] {
         const int status = DeleteDocumentRows(db, *this, document);
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
@@ -158,8 +159,8 @@ int CMemberBLL::deleteScoreByDocment(CppSQLite3DB& db, CString document, CString
 
 int CMemberBLL::deleteScoreByName(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"deleteScoreByName(): 异常. ", -1, [&] {
-        const int status = db.execDML(Sql(L"delete from VipScores where MemberName = '%s';", EscapeQuotes(memberName)));
+    return Guard(CatchAll(L"deleteScoreByName(): 异常. "), -1, [&] {
+        const int status = db.execDML(Sql(L"delete from VipScores where MemberName = '%s';", Quoted(memberName)));
         if (status == 0) UpdateMemberScore(db, memberName);
         return status;
     });
@@ -167,10 +168,10 @@ int CMemberBLL::deleteScoreByName(CppSQLite3DB& db, CString memberName) {
 
 int CMemberBLL::doReSetScorebByMemberUpdate(CppSQLite3DB& db, CString newName, CString newCode, CString oldName) {
     ServiceLock lock;
-    return CatchAllErrors(L"doReSetScorebByMemberUpdate(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"doReSetScorebByMemberUpdate(): 异常. "), -1, [&] {
         newName.Trim();
         oldName.Trim();
-        const CString name = EscapeQuotes(newName), code = EscapeQuotes(newCode.Trim()), old = EscapeQuotes(oldName);
+        const QuotedSlot name = Quoted(newName), code = Quoted(newCode.Trim()), old = Quoted(oldName);
         int status;
         if (newName != oldName) {
             // Spendings and adjustments belong to the member; earnings belong to the partner's

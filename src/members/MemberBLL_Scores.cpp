@@ -1,6 +1,5 @@
 // CMemberBLL: points earned from money, and the member's total.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "members/MemberBLL.h"
 #include "members/MemberRows.h"
 
@@ -9,7 +8,7 @@ using namespace shopbiz::members;
 
 int CMemberBLL::AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString document, CString money) {
     ServiceLock lock;
-    return CatchAllErrors(L"AddMoneytoSocre(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"AddMoneytoSocre(): 异常. "), -1, [&] {
         CString memberCode, levelName;
         double discount = 1.0;
         const int member = IsVipMemberByCust(db, memberName, memberCode, levelName, discount);
@@ -19,9 +18,9 @@ int CMemberBLL::AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString do
         const int points = PointsFor(money, GetLevelConversoin(db, levelName));
 
         ServiceLock again;
-        const CString now = m_sysBLL.GetTimeNowLong();
-        const CString sql = Sql(kEarningRow, EscapeQuotes(memberName), EscapeQuotes(memberCode), EscapeQuotes(document),
-                                0, EscapeQuotes(money), points, now, now);
+        const QuotedSlot now = Quoted(m_sysBLL.GetTimeNowLong());
+        const SqlText sql = Sql(kEarningRow, Quoted(memberName), Quoted(memberCode), Quoted(document), 0,
+                                Quoted(money), points, now, now);
         LogLine(sql);
         const int status = db.execDML(sql);
         if (status == 0) UpdateMemberScore(db, memberName);
@@ -31,18 +30,18 @@ int CMemberBLL::AddMoneytoSocre(CppSQLite3DB& db, CString memberName, CString do
 
 int CMemberBLL::UpdateMemberScore(CppSQLite3DB& db, CString memberName) {
     ServiceLock lock;
-    return CatchAllErrors(L"UpdateMemberScore(): 异常. ", -1, [&] {
+    return Guard(CatchAll(L"UpdateMemberScore(): 异常. "), -1, [&] {
         CString total;
         if (GetMemberSocreFromScore(db, memberName, total) <= -1) return -1;
         return db.execDML(Sql(L"update VipMember set VipCore = '%s',LastUpdateDate = '%s' where MemberName = '%s';",
-                              EscapeQuotes(total), m_sysBLL.GetTimeNowLong(), EscapeQuotes(memberName)));
+                              Quoted(total), Quoted(m_sysBLL.GetTimeNowLong()), Quoted(memberName)));
     });
 }
 
 int CMemberBLL::GetMemberSocreFromScore(CppSQLite3DB& db, CString memberName, CString& total) {
     ServiceLock lock;
-    return CatchAllErrors(L"GetMemberSocreFromScore(): 异常. ", -1, [&] {
-        const CString name = EscapeQuotes(memberName);
+    return Guard(CatchAll(L"GetMemberSocreFromScore(): 异常. "), -1, [&] {
+        const QuotedSlot name = Quoted(memberName);
         CppSQLite3Query sum = db.execQuery(
             Sql(L"select sum(a.score) - sum(b.fscore) as core from (select ifnull(sum(scores),0) as score from  "
                 L"vipscores where Scorestyle <> '1' and MemberName = '%s')  as a, (select ifnull(sum(scores),0) as "
@@ -55,6 +54,6 @@ int CMemberBLL::GetMemberSocreFromScore(CppSQLite3DB& db, CString memberName, CS
 
 int CMemberBLL::doCheckandDelDocMent(CppSQLite3DB& db, CString document) {
     ServiceLock lock;
-    return CatchAllErrors(L"doCheckandDelDocMent(): 异常. ", -1,
-                          [&] { return DeleteDocumentRows(db, *this, document); });
+    return Guard(CatchAll(L"doCheckandDelDocMent(): 异常. "), -1,
+                 [&] { return DeleteDocumentRows(db, *this, document); });
 }

@@ -6,7 +6,7 @@
 
 #include "common/AmountText.h"
 #include "common/NumberText.h"
-#include "frame/SqlEscape.h"
+#include "frame/ServiceFrame.h"
 #include "members/MemberBLL.h"
 
 namespace shopbiz::members {
@@ -16,25 +16,13 @@ double PriceFactor(const CString& discount) {
     return factor > 0 ? factor : 1.0;
 }
 
-bool IsWholeNumber(const CString& text, bool signAllowed) {
-    CString t = text;
-    t.Trim();
-    int i = 0;
-    if (signAllowed && t.GetLength() > 0 && (t[0] == L'-' || t[0] == L'+')) i = 1;
-    const int digits = t.GetLength() - i;
-    if (digits < 1 || digits > 9) return false;  // nine digits always fit an int
-    for (; i < t.GetLength(); ++i)
-        if (t[i] < L'0' || t[i] > L'9') return false;
-    return true;
-}
-
 int PointsFor(const CString& money, int conversion) {
     const long long points = static_cast<long long>(WToI(money)) / (conversion == 0 ? 1 : conversion);
     return static_cast<int>(points > INT_MAX ? INT_MAX : points < INT_MIN ? INT_MIN : points);
 }
 
 int DeleteDocumentRows(CppSQLite3DB& db, CMemberBLL& members, const CString& document) {
-    const CString doc = EscapeQuotes(document);
+    const QuotedSlot doc = Quoted(document);
     std::vector<CString> owners;
     {
         CppSQLite3Query rows =

@@ -1,7 +1,8 @@
 // CAccountBLL: the day's sales and purchase lines, and their rebuild after an import.
+#include <vector>
+
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "money/AccountBLL_DayLines.h"
 #include "money/JournalTexts.h"
 
@@ -40,9 +41,9 @@ int AddToDayLine(CppSQLite3DB& db, const DayLine& kind, CString settleAcctName, 
                  CString amount, CString& error) {
     ServiceLock lock;
     CAccountBLL journalBLL;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         const double money = ParseAmount(amount);
-        const CString day = EscapeQuotes(date);
+        const QuotedSlot day = Quoted(date);
         if (db.execScalar(Sql(L"SELECT COUNT(*) FROM [Account] WHERE %s and strftime('%%Y-%%m-%%d', AccountDate) = "
                               L"strftime('%%Y-%%m-%%d', '%s')",
                               kind.kindCondition, day)) == 0) {
@@ -97,12 +98,12 @@ int RebuildDayLines(CppSQLite3DB& db, const journal::DayLine& kind, const CStrin
         CppSQLite3Query sums =
             db.execQuery(Sql(L"select sum(GetAmount)as Amount,BillDate  from %s where BillDate > "
                              L"'1970-01-01' and ( BillDate >= '%s') group by BillDate",
-                             kind.billTable, EscapeQuotes(fromDate)));
+                             kind.billTable, Quoted(fromDate)));
         for (; !sums.eof(); sums.nextRow())
             days.push_back({sums.getStringField(L"BillDate"), sums.getFloatField(L"Amount")});
     }
     for (const DaySum& sum : days) {
-        const CString day = EscapeQuotes(sum.day);
+        const QuotedSlot day = Quoted(sum.day);
         const int lines = db.execScalar(
             Sql(L"select count(*) as c,sum(InAmount)as InAmount,sum(OutAmount)as OutAmount from account where "
                 L"AccountDate between '%s' and '%s' and (InAmount <> 0 or OutAmount <> 0) and %s",
@@ -131,7 +132,7 @@ int RebuildDayLines(CppSQLite3DB& db, const journal::DayLine& kind, const CStrin
 int CAccountBLL::UpdateAccountByImport(CppSQLite3DB& db, CString /*settleAcctName*/, int /*settleAcctId*/,
                                        CString /*date*/, CString /*amount*/, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         // The days from the latest day line on are rebuilt from the bills.
         CString latest;
         {

@@ -2,24 +2,26 @@
 // The day's aggregated lines of the journal (project type 1): one income line per day for the
 // sales and sale order deposits, one expense line per day for the purchases.
 
+#include "frame/SqlText.h"
 #include "money/AccountBLL.h"
 
 namespace shopbiz::journal {
 
+// The column and the conditions are SQL constants: they go into the statements as they are.
 struct DayLine {
-    const wchar_t* accountType;    // "收入" / "支出"
-    const wchar_t* amountColumn;   // the side the day's amounts add to
-    const wchar_t* kindCondition;  // finds the day's line of this side
+    const wchar_t* accountType;  // "收入" / "支出"
+    SqlText amountColumn;        // the side the day's amounts add to
+    SqlText kindCondition;       // finds the day's line of this side
     // A new day line: its description, partner and project.
     const wchar_t* desp;
     const wchar_t* partner;
     const wchar_t* project;
     bool recordUpdate;  // raising the line is journalled in the operation log
     // The rebuild after an import: the bills summed per day, how the day's lines of the kind
-    // are counted and which one takes the day's total (null: not rebuilt).
-    const wchar_t* billTable;
-    const wchar_t* rebuildCountCondition;
-    const wchar_t* rebuildLineCondition;
+    // are counted and which one takes the day's total (empty: not rebuilt).
+    SqlText billTable;
+    SqlText rebuildCountCondition;
+    SqlText rebuildLineCondition;
 };
 
 extern const DayLine kSalesDay;

@@ -1,7 +1,6 @@
 // CAccountBLL: removing a line and undoing what writing it moved.
 #include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/AccInfoBLL.h"
 #include "masterdata/CustomerBLL.h"
 #include "money/AccountBLL.h"
@@ -11,7 +10,7 @@ using namespace shopbiz;
 
 int CAccountBLL::DeleteAccount(CppSQLite3DB& db, int accountId, CString& error, int undo) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         CString settleAcctName, accountType, inAmount, outAmount, date;
         int projectType = 0, companyId = 0, settleAcctId = 0;
         {
@@ -32,7 +31,7 @@ int CAccountBLL::DeleteAccount(CppSQLite3DB& db, int accountId, CString& error, 
                                      date, inAmount, outAmount, error, undo) < 0)
             return -1;
         db.execDML(Sql(L"delete from Account where AccountID= %d", accountId));
-        CSysBLL().AddOperateData(db, L"Account", L"AccountID", Sql(L"%d", accountId), L"D");
+        CSysBLL().AddOperateData(db, L"Account", L"AccountID", Fmt(L"%d", accountId), L"D");
         return 0;
     });
 }
@@ -41,12 +40,12 @@ int CAccountBLL::UpdateSettleAcctByDelete(CppSQLite3DB& db, int accountId, int c
                                           CString accountType, CString settleAcctName, int settleAcctId, CString date,
                                           CString inAmount, CString outAmount, CString& error, int undo) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         const bool income = accountType == journal::kIncome;
         const double amount = ParseAmount(income ? inAmount : outAmount);
         const double reversal = -amount;
         if (date.IsEmpty()) {
-            error = Sql(L"ID号为%d的收支单不存在或者其日期为空!", accountId);
+            error = Fmt(L"ID号为%d的收支单不存在或者其日期为空!", accountId);
             return -1;
         }
         if (undo) UpdateAccountMonth(db, date, accountType, settleAcctName, settleAcctId, reversal, error);

@@ -1,6 +1,5 @@
 // CAccountBLL: writing a journal line, choosing its ID, reading one back.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 #include "masterdata/CustomerBLL.h"
 #include "members/MemberBLL.h"
@@ -32,7 +31,7 @@ constexpr const wchar_t* kSelectWithoutPartner =
 int CAccountBLL::GetAccoutIDByRecPay(CppSQLite3DB& db, CString /*companyName*/, CString billCode) {
     if (!billCode.IsEmpty()) {
         CppSQLite3Query line = db.execQuery(
-            Sql(L"select * from Account where AccountCode='%s' And AccountCode<>'' ", EscapeQuotes(billCode)));
+            Sql(L"select * from Account where AccountCode='%s' And AccountCode<>'' ", Quoted(billCode)));
         if (!line.eof()) return line.getIntField(L"AccountID");
     }
     int id = db.execScalar(L"select (seq+1) as AccountID from sqlite_sequence where Name='Account'");
@@ -52,7 +51,7 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
                                CString billCode, CString accountType, CString date, CString desp, CString companyName,
                                CString projectName, int isSystem, double amount, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         CSysBLL sys;
         const CString now = sys.GetTimeNowLong();
         const bool income = accountType == journal::kIncome;
@@ -64,7 +63,7 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
         if (!projectName.IsEmpty() &&
             db.execScalar(Sql(L"select count(*) from Project where IsDisable =0 and ProjectName = '%s' and "
                               L"AccountType = '%s'",
-                              EscapeQuotes(projectName), EscapeQuotes(accountType))) == 0) {
+                              Quoted(projectName), Quoted(accountType))) == 0) {
             error = L"";
             int status = 0;
             CBaseBLL baseBLL;
@@ -79,7 +78,7 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
                     const int projectId = db.execScalar(
                         Sql(L"select ProjectID from Project where IsDisable =1 and  ProjectName = '%s' and "
                             L"AccountType = '%s'; ",
-                            EscapeQuotes(projectName), EscapeQuotes(accountType)));
+                            Quoted(projectName), Quoted(accountType)));
                     error = L"";
                     baseBLL.DisableProject(db, projectId, false, error);
                 }
@@ -88,7 +87,7 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
 
         const bool withPartner = !companyName.IsEmpty();
         if (withPartner && db.execScalar(Sql(L"select count(*) from Companies where CompanyName = '%s'",
-                                             EscapeQuotes(companyName))) == 0) {
+                                             Quoted(companyName))) == 0) {
             if (CCustomerBLL().InsertCompany(db, companyName, income ? 1 : 2, error) < 0) {
                 error = CString(L"新增往来单位名称为“") + companyName + L"”失败!";
                 return -2;
@@ -96,21 +95,21 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
         }
 
         const int accountId = GetAccoutIDByRecPay(db, companyName, billCode);
-        const CString code = EscapeQuotes(billCode), partner = EscapeQuotes(companyName),
-                      settle = EscapeQuotes(settleAcctName), project = EscapeQuotes(projectName),
-                      type = EscapeQuotes(accountType), day = EscapeQuotes(date), text = EscapeQuotes(desp);
-        CString sql = kInsertColumns;
+        const QuotedSlot code = Quoted(billCode), partner = Quoted(companyName), settle = Quoted(settleAcctName),
+                         project = Quoted(projectName), type = Quoted(accountType), day = Quoted(date),
+                         text = Quoted(desp), stamp = Quoted(now);
+        SqlText sql = kInsertColumns;
         if (withPartner)
             sql += Sql(kSelectWithPartner, accountId, day, code, partner, settleAcctId, settle, project, projectType,
-                       type, inAmount, outAmount, text, isSystem, now, now, partner, project);
+                       type, inAmount, outAmount, text, isSystem, stamp, stamp, partner, project);
         else
             sql += Sql(kSelectWithoutPartner, accountId, day, code, partner, settleAcctId, settle, project, projectType,
-                       type, inAmount, outAmount, text, isSystem, now, now, project);
+                       type, inAmount, outAmount, text, isSystem, stamp, stamp, project);
         LogLine(sql);
         const int status = db.execDML(sql);
 
         if (income && !billCode.IsEmpty())
-            CMemberBLL().AddMoneytoSocre(db, companyName, billCode, Sql(L"%0.2lf", amount));
+            CMemberBLL().AddMoneytoSocre(db, companyName, billCode, Fmt(L"%0.2lf", amount));
 
         const CString newKey = db.execScalarStr(L" SELECT  MAX(AccountID) FROM  Account ;");
         sys.AddOperateData(db, L"Account", L"AccountID", newKey, L"A");
@@ -121,7 +120,7 @@ int CAccountBLL::InsertAccount(CppSQLite3DB& db, CString settleAcctName, int set
 int CAccountBLL::GetZJZKInfo(CppSQLite3DB& db, int accountId, CString& accountType, CString& settleAcctName,
                              CString& amount, CString& other) {
     ServiceLock lock;
-    return LogOnError(-1, [&] {
+    return Guard(Log(), -1, [&] {
         other = L"";
         CppSQLite3Query line =
             db.execQuery(Sql(L"Select * from Account where AccountID=%d Order by AccountID", accountId));
@@ -138,6 +137,7 @@ int CAccountBLL::GetZJZKInfo(CppSQLite3DB& db, int accountId, CString& accountTy
 
 bool CAccountBLL::IsExist(CppSQLite3DB& db, int accountId) {
     ServiceLock lock;
-    return LogOnError(
-        false, [&] { return db.execScalar(Sql(L"select count(*) from Account where AccountID=%d ", accountId)) > 0; });
+    return Guard(Log(), false, [&] {
+        return db.execScalar(Sql(L"select count(*) from Account where AccountID=%d ", accountId)) > 0;
+    });
 }

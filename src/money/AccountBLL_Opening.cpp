@@ -1,22 +1,21 @@
 // CAccountBLL: the opening entries of the settlement accounts (project type 4).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "money/AccountBLL.h"
 
 using namespace shopbiz;
 
 CppSQLite3Query CAccountBLL::GetACIDBySetAccName(CppSQLite3DB& db, CString settleAcctName, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, CppSQLite3Query(), [&] {
+    return Guard(Report(error), CppSQLite3Query(), [&] {
         return db.execQuery(
             Sql(L"Select AccountID , AccountDate from Account where SettleAcctName = '%s' and ProjectType = 4;",
-                EscapeQuotes(settleAcctName)));
+                Quoted(settleAcctName)));
     });
 }
 
 int CAccountBLL::DeleteAccount(CppSQLite3DB& db, CString settleAcctName, CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         CSysBLL::GetSafeString(settleAcctName);
         int entryId = 0;
         {

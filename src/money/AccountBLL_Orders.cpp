@@ -13,9 +13,9 @@ const DayLine kOrderDepositDay = {
     .partner = L"零售客户",
     .project = kReceiptProject,
     .recordUpdate = false,  // raising the line is not journalled for deposits
-    .billTable = nullptr,
-    .rebuildCountCondition = nullptr,
-    .rebuildLineCondition = nullptr,
+    .billTable = {},
+    .rebuildCountCondition = {},
+    .rebuildLineCondition = {},
 };
 
 }  // namespace shopbiz::journal

@@ -1,6 +1,5 @@
 // CAccountBLL: receipts from customers and payments to suppliers.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/CustomerBLL.h"
 #include "money/AccountBLL.h"
 #include "money/JournalTexts.h"
@@ -11,7 +10,7 @@ int CAccountBLL::InsertRecPay(CppSQLite3DB& db, bool receipt, CString settleAcct
                               CString companyName, CString date, CString billCode, CString desp, double amount,
                               CString& error) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         const wchar_t* accountType = receipt ? journal::kIncome : journal::kExpense;
         if (InsertAccount(db, settleAcctName, settleAcctId, journal::kReceiptOrPayment, billCode, accountType, date,
                           desp, companyName, receipt ? journal::kReceiptProject : journal::kPaymentProject, 1, amount,
@@ -24,7 +23,7 @@ int CAccountBLL::InsertRecPay(CppSQLite3DB& db, bool receipt, CString settleAcct
         if (!companyName.IsEmpty()) {
             CCustomerBLL customers;
             int companyId = db.execScalar(
-                Sql(L"select CompanyID from Companies where CompanyName = '%s'", EscapeQuotes(companyName)));
+                Sql(L"select CompanyID from Companies where CompanyName = '%s'", Quoted(companyName)));
             if (companyId == 0) companyId = customers.InsertCompany(db, companyName, receipt ? 1 : 2, error);
             if (companyId < 0 || customers.DecCurrentAmount(db, companyId, amount, error) < 0) {
                 LogLine(error);
@@ -49,7 +48,7 @@ int CAccountBLL::UpdateRecPay(CppSQLite3DB& db, bool receipt, int accountId, CSt
                               CString companyName, CString date, CString desp, double amount, CString& error,
                               int settleAcctId) {
     ServiceLock lock;
-    return ReportOnError(error, -1, [&] {
+    return Guard(Report(error), -1, [&] {
         // The new receipt or payment keeps the bill code of the one it replaces.
         CString billCode;
         {

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <vector>
 
+#include "platform/Numbers.h"
 #include "platform/TextCodec.h"
 
 namespace shopbiz {
@@ -38,8 +39,8 @@ double FormatArg::AsDouble() const {
         case Kind::Double: return double_;
         case Kind::Signed: return static_cast<double>(signed_);
         case Kind::Unsigned: return static_cast<double>(unsigned_);
-        case Kind::WideText: return wide_ ? std::wcstod(wide_, nullptr) : 0.0;
-        case Kind::NarrowText: return narrow_ ? std::strtod(narrow_, nullptr) : 0.0;
+        case Kind::WideText: return ReadNumber(wide_);
+        case Kind::NarrowText: return narrow_ ? ReadNumber(Utf8ToWide(narrow_).c_str()) : 0.0;
         case Kind::Pointer: return 0.0;
     }
     return 0.0;
@@ -53,6 +54,7 @@ std::wstring FormatArg::AsText() const {
         case Kind::Unsigned: return std::to_wstring(unsigned_);
         case Kind::Double: {
             char buf[64];
+            CNumericLocale c;
             std::snprintf(buf, sizeof buf, "%g", double_);
             return Utf8ToWide(buf);
         }
@@ -75,8 +77,10 @@ struct Directive {
     wchar_t conversion = 0;
 };
 
+// Numbers come out as in the "C" locale, whatever locale the host set.
 template <class... T>
 std::string NarrowPrintf(const std::string& fmt, T... values) {
+    CNumericLocale c;
     char small[128];
     int n = std::snprintf(small, sizeof small, fmt.c_str(), values...);
     if (n < 0) return {};

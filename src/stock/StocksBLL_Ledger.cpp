@@ -1,11 +1,9 @@
 // CStocksBLL: writing and removing ledger rows (Stocks) for products and bills.
-#include <cmath>
-#include <cwchar>
 #include <utility>
 #include <vector>
 
+#include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "masterdata/BaseBLL.h"
 #include "stock/StocksBLL.h"
 
@@ -15,13 +13,6 @@ namespace {
 
 constexpr const wchar_t* kGoodsIn = L"进货";
 constexpr const wchar_t* kGoodsOut = L"出货";
-
-// A number typed by the user, read as the desktop runtime reads it: the leading number of
-// the text, 0 when there is none.
-double NumberOf(const CString& text) {
-    const double value = std::wcstod(text.GetString(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
-}
 
 // What differs between a purchase and a sale when a bill goes into the ledger.
 struct BillSide {
@@ -42,27 +33,28 @@ const BillSide kSale = {kGoodsOut, L"SaleBills",
                         L"SaleItemID", L"OutCount, SalePrice, SaleAmount"};
 
 // The bill's discount rate (a fraction); 1 when there is no such bill.
-double DiscountRateOf(CppSQLite3DB& db, const BillSide& side, const CString& code) {
+double DiscountRateOf(CppSQLite3DB& db, const BillSide& side, const QuotedSlot& code) {
     CppSQLite3Query bill = db.execQuery(Sql(L" SELECT * FROM  %s WHERE BillCode='%s' ", side.headerTable, code));
     return bill.eof() ? 1.0 : bill.getFloatField(L"DiscountRate", 1.0);
 }
 
 // The ledger row of one bill line: quantity as posted, price and amount after the bill
 // discount. The row is uncalculated; its position comes with the next cost calculation.
-CString LedgerRowOf(const BillSide& side, const CppSQLite3Query& line, const CString& code, double rate,
+SqlText LedgerRowOf(const BillSide& side, const CppSQLite3Query& line, const QuotedSlot& code, double rate,
                     const CString& created, const CString& updated) {
     return Sql(L"insert into Stocks(BillType, BillDate, BillCode, BillItemID, ProductID, ProductName, ProductCode, "
                L"SearchCode, CompanyID, CompanyCode, CompanyName, TypeID, TypeName, UnitID, UnitName, %s, IsSystem, "
                L"IsVirtual, IsCale, SyncState, UserID, UserName, CreateDate, LastUpdateDate) values ('%s','%s','%s','%s',"
                L"%d,'%s','%s','%s',%d,'%s','%s',%d,'%s',%d,'%s','%.08lf','%.08lf','%.08lf',0,0,0,0,0,'','%s','%s')",
-               side.quantities, side.billType, EscapeQuotes(line.getStringField(L"BillDate")), code,
-               EscapeQuotes(line.fieldValue(side.itemIDColumn)), line.getIntField(L"ProductID"),
-               EscapeQuotes(line.getStringField(L"ProductName")), EscapeQuotes(line.getStringField(L"ProductCode")),
-               EscapeQuotes(line.getStringField(L"SearchCode")), line.getIntField(L"CompanyID"),
-               EscapeQuotes(line.getStringField(L"CompanyCode")), EscapeQuotes(line.getStringField(L"CompanyName")),
-               line.getIntField(L"TypeID"), EscapeQuotes(line.getStringField(L"TypeName")), line.getIntField(L"UnitID"),
-               EscapeQuotes(line.getStringField(L"UnitName")), line.getFloatField(L"ItemCount"),
-               line.getFloatField(L"Price") * rate, line.getFloatField(L"Amount") * rate, created, updated);
+               side.quantities, side.billType, Quoted(line.getStringField(L"BillDate")), code,
+               Quoted(line.fieldValue(side.itemIDColumn)), line.getIntField(L"ProductID"),
+               Quoted(line.getStringField(L"ProductName")), Quoted(line.getStringField(L"ProductCode")),
+               Quoted(line.getStringField(L"SearchCode")), line.getIntField(L"CompanyID"),
+               Quoted(line.getStringField(L"CompanyCode")), Quoted(line.getStringField(L"CompanyName")),
+               line.getIntField(L"TypeID"), Quoted(line.getStringField(L"TypeName")), line.getIntField(L"UnitID"),
+               Quoted(line.getStringField(L"UnitName")), line.getFloatField(L"ItemCount"),
+               line.getFloatField(L"Price") * rate, line.getFloatField(L"Amount") * rate, Quoted(created),
+               Quoted(updated));
 }
 
 }  // namespace
@@ -75,45 +67,39 @@ int CStocksBLL::AddStockVirtual(CppSQLite3DB& db, CString /*date*/, int productI
     CString searchCode, typeError;
     sys.GetFirstPY(productName, searchCode);
     const int typeID = CBaseBLL().GetADBaseDataID(db, typeName, 1, typeError);
-    const double count = NumberOf(openingCount), price = NumberOf(openingPrice);
+    const double count = ParseAmount(openingCount), price = ParseAmount(openingPrice);
     const CString startDate = sys.GetSysStartDate();
-    try {
+    // A failed insert leaves the product without its opening row; the caller is not told.
+    Guard(Log().NotLogged(), [&] {
         db.execDML(Sql(L"insert into Stocks(SortID, BillType, BillDate, BillCode, ProductID, ProductName, ProductCode, "
                        L"SearchCode, TypeID, TypeName, UnitName, LastCount, LastPrice, LastAmount, IsSystem, IsVirtual, "
                        L"IsCale, SyncState, UserID, UserName, CreateDate, LastUpdateDate) values (1,'期初','%s','',%d,"
                        L"'%s','%s','%s',%d,'%s','%s','%.08lf','%.08lf','%.08lf',1,0,1,0,0,'','%s','%s')",
-                       startDate, productID, EscapeQuotes(productName), EscapeQuotes(productCode),
-                       EscapeQuotes(searchCode), typeID, EscapeQuotes(typeName), EscapeQuotes(unitName), count, price,
-                       count * price, startDate, sys.GetTimeNowLong()));
-    } catch (CppSQLite3Exception&) {
-        // The product stands without its opening row; the caller is not told.
-    }
+                       Quoted(startDate), productID, Quoted(productName), Quoted(productCode), Quoted(searchCode),
+                       typeID, Quoted(typeName), Quoted(unitName), count, price, count * price, Quoted(startDate),
+                       Quoted(sys.GetTimeNowLong())));
+    });
     return 1;
 }
 
 int CStocksBLL::AddStockIn(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
     CSysBLL sys;
-    const CString code = EscapeQuotes(billCode);
+    const QuotedSlot code = Quoted(billCode);
     const double rate = DiscountRateOf(db, kPurchase, code);
     const CString today = sys.GetTimeNowShort();
-    for (CppSQLite3Query line = db.execQuery(Sql(kPurchase.linesQuery, code)); !line.eof(); line.nextRow()) {
-        const CString sql = LedgerRowOf(kPurchase, line, code, rate, today, today);
-        try {
-            db.execDML(sql);
-        } catch (CppSQLite3Exception& e) {
-            // One bad line does not keep the others out of the ledger.
-            LogLine(sql);
-            LogLine(e.errorMessage());
-        }
-    }
+    // One bad line does not keep the others out of the ledger: the log gets the statement,
+    // then the message.
+    const OnError skipLine = Log().LogAs({ErrorText::Statement(), ErrorText()});
+    for (CppSQLite3Query line = db.execQuery(Sql(kPurchase.linesQuery, code)); !line.eof(); line.nextRow())
+        Guard(skipLine, [&] { db.execDML(LedgerRowOf(kPurchase, line, code, rate, today, today)); });
     return 1;
 }
 
 int CStocksBLL::AddStockOut(CppSQLite3DB& db, CString billCode) {
     ServiceLock lock;
     CSysBLL sys;
-    const CString code = EscapeQuotes(billCode);
+    const QuotedSlot code = Quoted(billCode);
     const double rate = DiscountRateOf(db, kSale, code);
     const CString today = sys.GetTimeNowShort(), now = sys.GetTimeNowLong();
     for (CppSQLite3Query line = db.execQuery(Sql(kSale.linesQuery, code)); !line.eof(); line.nextRow())
@@ -127,7 +113,7 @@ int CStocksBLL::DeleteStockOut(CppSQLite3DB& db, CString billCode) { return Dele
 
 int CStocksBLL::DeleteStock(CppSQLite3DB& db, CString billCode, CString billType) {
     ServiceLock lock;
-    const CString code = EscapeQuotes(billCode), type = EscapeQuotes(billType);
+    const QuotedSlot code = Quoted(billCode), type = Quoted(billType);
 
     // The bill's rows are read first: the updates below touch the same table.
     std::vector<std::pair<CString, CString>> billRows;  // ProductID, BillDate
@@ -137,13 +123,13 @@ int CStocksBLL::DeleteStock(CppSQLite3DB& db, CString billCode, CString billType
     rows.finalize();
 
     for (const auto& [productID, billDate] : billRows) {
-        const CString product = EscapeQuotes(productID);
+        const QuotedSlot product = Quoted(productID);
         // The third newest earlier row of the same kind (or the oldest, when there are
         // fewer) is recalculated, and with it everything after it.
         int markedStockID = 0;
         CppSQLite3Query earlier = db.execQuery(Sql(L"select * from Stocks where ProductID = '%s' AND BillDate <= '%s' AND "
                                                    L"BillType='%s'  AND BillCode <>'%s' order by BillDate desc;",
-                                                   product, EscapeQuotes(billDate), type, code));
+                                                   product, Quoted(billDate), type, code));
         for (int reached = 0; reached < 3 && !earlier.eof(); ++reached, earlier.nextRow())
             markedStockID = earlier.getIntField(L"StockID");
         earlier.finalize();
@@ -162,6 +148,6 @@ int CStocksBLL::UpdateStock(CppSQLite3DB& db, int productID, double count, doubl
     ServiceLock lock;
     db.execDML(Sql(L"Update Stocks set IsCale = 0,IsCale2 = 0,\t\tLastCount = %.08lf,\t\tLastPrice = %.08lf,\t\t"
                    L"LastAmount = %.08lf,\t\tLastUpdateDate = '%s' where productID = %d AND IsSystem=1",
-                   count, price, count * price, CSysBLL().GetTimeNowLong(), productID));
+                   count, price, count * price, Quoted(CSysBLL().GetTimeNowLong()), productID));
     return 1;
 }

@@ -1,7 +1,6 @@
 // CSysBLL: the shop's industry and the catalogue types it took over (UserSelProdType), and
 // where their data packages are downloaded from.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 
 using namespace shopbiz;
 
@@ -35,13 +34,13 @@ bool CSysBLL::IsSelectIndustry(CppSQLite3DB& db) {
     CString industry = store.eof() ? CString() : store.getStringField(L"Industry");
     store.finalize();
     if (industry.IsEmpty()) return false;
-    return db.execScalar(Sql(L"select count(*) as cnt from SystemProdType where TypeName = '%s'", EscapeQuotes(industry))) > 0;
+    return db.execScalar(Sql(L"select count(*) as cnt from SystemProdType where TypeName = '%s'", Quoted(industry))) > 0;
 }
 
 int CSysBLL::SaveIndustryInfo(CppSQLite3DB& db, CString industry, CString companyName, CString operMode,
                               CString downloadFlag, CString address, CString contact, CString /*unused*/) {
-    const CString ind = EscapeQuotes(industry), name = EscapeQuotes(companyName), mode = EscapeQuotes(operMode),
-                  flag = EscapeQuotes(downloadFlag), addr = EscapeQuotes(address), link = EscapeQuotes(contact);
+    const QuotedSlot ind = Quoted(industry), name = Quoted(companyName), mode = Quoted(operMode),
+                     flag = Quoted(downloadFlag), addr = Quoted(address), link = Quoted(contact);
     if (db.execScalar(L"select count(*) from SystemInfo") > 0) {
         // The types chosen so far move with the store to its new industry.
         db.execDML(Sql(L"Update UserSelProdType set Industry='%s' where Industry in (select Industry from SystemInfo)", ind));
@@ -49,7 +48,7 @@ int CSysBLL::SaveIndustryInfo(CppSQLite3DB& db, CString industry, CString compan
                        L"StoreAddress ='%s',Contact ='%s'",
                        ind, name, mode, flag, addr, link));
     } else {
-        const CString today = COleDateTime2CString(COleDateTime::GetCurrentTime());
+        const QuotedSlot today = Quoted(COleDateTime2CString(COleDateTime::GetCurrentTime()));
         db.execDML(Sql(L"insert into SystemInfo (Industry,CompanyName,OperMode,Version,Field1,StoreAddress,Contact,"
                        L"CreateDate,LastUpdateDate) values ('%s','%s','%s','1.0.0.1','%s','%s','%s','%s','%s')",
                        ind, name, mode, flag, addr, link, today, today));
@@ -59,7 +58,7 @@ int CSysBLL::SaveIndustryInfo(CppSQLite3DB& db, CString industry, CString compan
 
 int CSysBLL::DeleteIndustryType(CppSQLite3DB& db) {
     ServiceLock lock;
-    return LogOnErrorAs(L"DeleteIndustryType Err:%s", -1, [&] {
+    return Guard(Log(L"DeleteIndustryType Err:%s"), -1, [&] {
         db.execDML(L"UPDATE SystemInfo SET Industry='';");
         db.execDML(L"DELETE FROM Products WHERE IsLocal=0");  // the products that came with the industry
         db.execDML(L"DELETE FROM UserSelProdType;");
@@ -68,26 +67,26 @@ int CSysBLL::DeleteIndustryType(CppSQLite3DB& db) {
 }
 
 int CSysBLL::SaveSysProdInfo(CppSQLite3DB& db, CString typeName, CString industry) {
-    const CString type = EscapeQuotes(typeName), ind = EscapeQuotes(industry);
+    const QuotedSlot type = Quoted(typeName), ind = Quoted(industry);
     if (db.execScalar(Sql(L"select count(*) from UserSelProdType where TypeName ='%s' and Industry='%s'", type, ind)) > 0)
         return 0;  // already chosen
     return db.execDML(Sql(L"insert into UserSelProdType (TypeName,Industry,CreateDate,LastUpdateDate) values "
                           L"('%s','%s','%s','2000-01-01')",
-                          type, ind, GetTimeNowShort()));
+                          type, ind, Quoted(GetTimeNowShort())));
 }
 
 int CSysBLL::UpdateSysProdNetPriceDate(CppSQLite3DB& db, CString typeName, CString industry, CString date) {
-    const CString type = EscapeQuotes(typeName), ind = EscapeQuotes(industry);
+    const QuotedSlot type = Quoted(typeName), ind = Quoted(industry);
     if (db.execScalar(Sql(L"select count(*) from UserSelProdType where TypeName ='%s' and Industry='%s'", type, ind)) < 1)
         return -1;
     return db.execDML(Sql(L"update UserSelProdType set LastUpdateDate='%s' where TypeName ='%s' and Industry='%s'",
-                          EscapeQuotes(date), type, ind));
+                          Quoted(date), type, ind));
 }
 
 int CSysBLL::UpDateSysProdTypeFlag(CppSQLite3DB& db, CString typeName, CString date) {
-    const CString type = EscapeQuotes(typeName);
+    const QuotedSlot type = Quoted(typeName);
     db.execDML(Sql(L"Update UserSelProdType set IsImport = 1 where TypeName = '%s'", type));
-    return db.execDML(Sql(L"Update UserSelProdType set LastUpdateDate='%s' where TypeName = '%s'", EscapeQuotes(date), type));
+    return db.execDML(Sql(L"Update UserSelProdType set LastUpdateDate='%s' where TypeName = '%s'", Quoted(date), type));
 }
 
 void CSysBLL::GetIndustryInfo(CppSQLite3DB& db, CStringArray& typeNames) {
@@ -112,10 +111,8 @@ int CSysBLL::GetUserSelProdTypeInfo(CppSQLite3DB& db, CStringArray& entries) {
         L"a.LastUpdateDate as LastUpdateDate from UserSelProdType a "
         L"where a.Industry in (select Industry from SystemInfo) order by a.ID");
     for (; !q.eof(); q.nextRow()) {
-        CString entry;
-        entry.Format(L"%s;%s;%s;%s", q.getStringField(L"Industry"), q.getStringField(L"TypeName"),
-                     q.getStringField(L"SearchCode"), q.getStringField(L"LastUpdateDate"));
-        entries.Add(entry);
+        entries.Add(Fmt(L"%s;%s;%s;%s", q.getStringField(L"Industry"), q.getStringField(L"TypeName"),
+                        q.getStringField(L"SearchCode"), q.getStringField(L"LastUpdateDate")));
     }
     return entries.GetSize();
 }

@@ -1,16 +1,13 @@
 // CSysBLL: the print templates (NoteType), the fields they may cite (NoteCitation) and the
 // print data the print engine reads through them.
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 
 using namespace shopbiz;
 
 CppSQLite3Query CSysBLL::GetPrintSetup(CppSQLite3DB& db, CString noteTypeName) {
-    CppSQLite3Query result;
-    result = db.execQuery(Sql(L"select FPrintSetup,FEntrysPerNote,FLeft,FTop,OtherPrintSet from NoteType where "
-                              L"FNoteTypeName ='%s'",
-                              EscapeQuotes(noteTypeName)));
-    return result;
+    return db.execQuery(Sql(L"select FPrintSetup,FEntrysPerNote,FLeft,FTop,OtherPrintSet from NoteType where "
+                            L"FNoteTypeName ='%s'",
+                            Quoted(noteTypeName)));
 }
 
 int CSysBLL::UpdatePrintSetup(CppSQLite3DB& db, CString noteTypeName, int entrysPerNote, CString printSetup, int left,
@@ -27,18 +24,16 @@ int CSysBLL::UpdatePrintSetup(CppSQLite3DB& db, CString noteTypeName, int entrys
 }
 
 bool CSysBLL::ISPrintSetupNull(CppSQLite3DB& db, CString noteTypeName) {
-    CppSQLite3Query q = db.execQuery(
-        Sql(L"select FPrintSetup from NoteType where FNoteTypeName ='%s'", EscapeQuotes(noteTypeName)));
+    CppSQLite3Query q =
+        db.execQuery(Sql(L"select FPrintSetup from NoteType where FNoteTypeName ='%s'", Quoted(noteTypeName)));
     return q.eof() || q.fieldValue(0).IsEmpty();
 }
 
 CppSQLite3Query CSysBLL::GetNoteInfo(CppSQLite3DB& db, int /*which*/) {
     ServiceLock lock;
     // Every template, whatever is asked for: the host filters by FIsEdited and FInUse itself.
-    CppSQLite3Query result;
-    result = LogOnErrorAs(L"GetNoteInfo Err:%s", CppSQLite3Query(),
-                          [&] { return db.execQuery(L"SELECT  * FROM NoteType ORDER BY FIsEdited DESC ,FOrderNO ASC"); });
-    return result;
+    return Guard(Log(L"GetNoteInfo Err:%s"), CppSQLite3Query(),
+                 [&] { return db.execQuery(L"SELECT  * FROM NoteType ORDER BY FIsEdited DESC ,FOrderNO ASC"); });
 }
 
 int CSysBLL::UpdateNote(CppSQLite3DB& /*db*/, CString /*text*/, int /*value*/) {
@@ -47,27 +42,22 @@ int CSysBLL::UpdateNote(CppSQLite3DB& /*db*/, CString /*text*/, int /*value*/) {
 }
 
 CppSQLite3Query CSysBLL::AddKeyWords(CppSQLite3DB& db, CString noteTypeName, int& count, CString& /*error*/) {
-    const CString name = EscapeQuotes(noteTypeName);
+    const QuotedSlot name = Quoted(noteTypeName);
     count = db.execScalar(Sql(L"select count(*) as RowCount from NoteCitation where FNoteType in (select FCode from "
                               L"NoteType where FNoteTypeName = '%s')",
                               name));
-    CppSQLite3Query result;
-    result = db.execQuery(Sql(L"select *from NoteCitation where FNoteType in (select FCode from NoteType where "
-                              L"FNoteTypeName = '%s') order by FID",
-                              name));
-    return result;
+    return db.execQuery(Sql(L"select *from NoteCitation where FNoteType in (select FCode from NoteType where "
+                            L"FNoteTypeName = '%s') order by FID",
+                            name));
 }
 
 CppSQLite3Query CSysBLL::GetQueryData(CppSQLite3DB& db, CString noteTypeName, CString citationName, long /*recordNo*/,
                                       long entryNo, int test, CString& /*error*/) {
-    const CString citation = EscapeQuotes(citationName);
-    CString sql = test ? L" SELECT t.KeyWordName,t.KeyWordValue,t.KeyWordType,a.FIsMoney,a.FCitationName FROM SysPrintTestData t"
+    SqlText sql = test ? L" SELECT t.KeyWordName,t.KeyWordValue,t.KeyWordType,a.FIsMoney,a.FCitationName FROM SysPrintTestData t"
                        : L" SELECT t.KeyWordName,t.KeyWordValue,t.KeyWordType,a.FIsMoney,a.FCitationName FROM SysPrintData t";
     sql += Sql(L",NoteCitation a, NoteType b where a.FNoteType = b.FCode and t.KeyWordName = a.FCode and t.BillType = "
                L"b.FNoteTypeName and b.FNoteTypeName='%s' and (a.FCitationName = '%s' or a.FCitationName = '%s')",
-               EscapeQuotes(noteTypeName), citation, L"@" + citation);
+               Quoted(noteTypeName), Quoted(citationName), Quoted(L"@" + citationName));
     if (entryNo >= 0) sql += Sql(L" and EntryNo = %d", entryNo);
-    CppSQLite3Query result;
-    result = db.execQuery(sql);
-    return result;
+    return db.execQuery(sql);
 }

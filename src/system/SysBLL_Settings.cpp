@@ -2,14 +2,13 @@
 // Keys and values are stored exactly as given (quotes included).
 #include "common/SysBLLEx.h"
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 
 using namespace shopbiz;
 
 namespace {
 
-CString SettingQuery(const CString& key) {
-    return Sql(L"SELECT SettingVal FROM  SysSetting  WHERE SettingType='%s' ", EscapeQuotes(key));
+SqlText SettingQuery(const CString& key) {
+    return Sql(L"SELECT SettingVal FROM  SysSetting  WHERE SettingType='%s' ", Quoted(key));
 }
 
 }  // namespace
@@ -27,7 +26,7 @@ CString CSysBLL::GetSysSettingForCString(CppSQLite3DB& db, CString key, CString 
 }
 
 int CSysBLL::UpdateSysSetting(CppSQLite3DB& db, CString key, CString value) {
-    const CString k = EscapeQuotes(key), v = EscapeQuotes(value);
+    const QuotedSlot k = Quoted(key), v = Quoted(value);
     if (db.execScalar(Sql(L" SELECT COUNT(*)  FROM  SysSetting  WHERE SettingType='%s' ", k)) > 0)
         return db.execDML(Sql(L"UPDATE SysSetting SET SettingVal='%s' WHERE SettingType='%s' ", v, k));
     return db.execDML(Sql(L"INSERT INTO  SysSetting (SettingType,SettingVal) VALUES('%s' ,'%s' )", k, v));
@@ -37,12 +36,12 @@ int CSysBLL::GetFunState(CppSQLite3DB& db, CString key) {
     CppSQLite3Query row = db.execQuery(SettingQuery(key));
     if (!row.eof()) return row.getIntField(0, 0);
     row.finalize();
-    db.execDML(Sql(L"INSERT INTO SysSetting(SettingType,SettingVal)VALUES('%s',0);", EscapeQuotes(key)));
+    db.execDML(Sql(L"INSERT INTO SysSetting(SettingType,SettingVal)VALUES('%s',0);", Quoted(key)));
     return 0;
 }
 
 int CSysBLL::SetFunState(CppSQLite3DB& db, CString key, int state) {
-    return db.execDML(Sql(L"UPDATE  SysSetting Set SettingVal='%d' WHERE  SettingType='%s' ", state, EscapeQuotes(key)));
+    return db.execDML(Sql(L"UPDATE  SysSetting Set SettingVal='%d' WHERE  SettingType='%s' ", state, Quoted(key)));
 }
 
 int CSysBLL::GetSysSetting_SaleBillType(CppSQLite3DB& db) {
@@ -58,7 +57,7 @@ int CSysBLL::GetSysSetting_SaleBillType(CppSQLite3DB& db) {
 
 int CSysBLL::IsUseDiscountRate(CppSQLite3DB& db) {
     ServiceLock lock;
-    return LogOnErrorAs(L"IsUseDiscountRate Err:%s", 0, [&] {
+    return Guard(Log(L"IsUseDiscountRate Err:%s"), 0, [&] {
         if (!db.execQuery(L"select * from PurBills where ifnull(DisCountRate,1)<1;").eof()) return 1;
         if (!db.execQuery(L"select * from SaleBills where ifnull(DisCountRate,1)<1;").eof()) return 1;
         return 0;
@@ -67,5 +66,5 @@ int CSysBLL::IsUseDiscountRate(CppSQLite3DB& db) {
 
 CString CSysBLLEx::GetSysSetting(CppSQLite3DB& db, CString key) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetSysSetting Err:%s", CString(), [&] { return CSysBLL().GetSysSetting(db, key); });
+    return Guard(Log(L"GetSysSetting Err:%s"), CString(), [&] { return CSysBLL().GetSysSetting(db, key); });
 }

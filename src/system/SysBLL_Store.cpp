@@ -1,30 +1,31 @@
 // CSysBLL: the store row of SystemInfo (description, version, hours of use, SMS signature,
 // the safe e-mail and QQ number, the backup account and the installation identifier).
 #include "frame/ServiceFrame.h"
-#include "frame/SqlEscape.h"
 #include "platform/Guid.h"
 
 using namespace shopbiz;
 
 namespace {
 
-bool IsPlainIdentifier(const CString& name) {
-    if (name.IsEmpty()) return false;
-    for (int i = 0; i < name.GetLength(); ++i) {
-        wchar_t c = name[i];
-        bool ok = (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || c == L'_' || (i > 0 && c >= L'0' && c <= L'9');
-        if (!ok) return false;
-    }
-    return true;
+// The columns of the store row that SaveSystemInfo may write; the name goes into the
+// statement unquoted, so only these ever reach it.
+constexpr const wchar_t* kStoreColumns[] = {
+    L"CompanyName", L"Industry", L"OperMode", L"StoreAddress", L"Contact", L"Version", L"Field1", L"Field2",
+    L"Field3", L"Field4", L"Field5", L"SafeEmail", L"TotalHour", L"IsIncludeNet", L"SysGUID", L"CreateDate",
+    L"LastUpdateDate"};
+
+// The store column of that name (SQL names ignore ASCII case); null when there is none.
+const wchar_t* StoreColumn(const CString& name) {
+    for (const wchar_t* column : kStoreColumns)
+        if (name.CompareNoCase(column) == 0) return column;
+    return nullptr;
 }
 
 CString GuidText(const Guid& g, const CString& suffix) {
     const wchar_t* format = suffix.IsEmpty() ? L"%x-%x-%x-%02x%02x-%02x%02x%02x%02x%02x%02x"
                                              : L"%x-%x-%x-%02x%02x-%02x%02x%02x%02x%02x%02x-%s";
-    CString text;
-    text.Format(format, g.Data1, g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4],
-                g.Data4[5], g.Data4[6], g.Data4[7], suffix);
-    return text;
+    return Fmt(format, g.Data1, g.Data2, g.Data3, g.Data4[0], g.Data4[1], g.Data4[2], g.Data4[3], g.Data4[4],
+               g.Data4[5], g.Data4[6], g.Data4[7], suffix);
 }
 
 }  // namespace
@@ -33,7 +34,7 @@ CString GuidText(const Guid& g, const CString& suffix) {
 
 CString CSysBLL::GetSystemInfo(CppSQLite3DB& db, CString column) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetSystemInfo Error:%s", CString(), [&] {
+    return Guard(Log(L"GetSystemInfo Error:%s"), CString(), [&] {
         CppSQLite3Query row = db.execQuery(L"select * from SystemInfo ");
         return row.eof() ? CString() : row.getStringField(column);
     });
@@ -41,16 +42,16 @@ CString CSysBLL::GetSystemInfo(CppSQLite3DB& db, CString column) {
 
 int CSysBLL::SaveSystemInfo(CppSQLite3DB& db, CString column, CString value) {
     ServiceLock lock;
-    return LogOnErrorAs(L"SaveSystemInfo Error:%s", -1, [&] {
-        // The column name goes into the statement as it is, so it must be a bare name.
-        if (!IsPlainIdentifier(column)) throw CppSQLite3Exception(1, L"invalid column name: " + column);
-        return db.execDML(Sql(L"update SystemInfo set %s = '%s' ", column, EscapeQuotes(value)));
+    return Guard(Log(L"SaveSystemInfo Error:%s"), -1, [&] {
+        const wchar_t* storeColumn = StoreColumn(column);
+        if (!storeColumn) throw CppSQLite3Exception(1, L"invalid column name: " + column);
+        return db.execDML(Sql(L"update SystemInfo set %s = '%s' ", storeColumn, Quoted(value)));
     });
 }
 
 int CSysBLL::GetStoreInfo(CppSQLite3DB& db, CString& industry, CString& operMode, CString& typeNames) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetStoreInfo Err:%s", 0, [&] {
+    return Guard(Log(L"GetStoreInfo Err:%s"), 0, [&] {
         industry.Empty();
         operMode.Empty();
         typeNames.Empty();
@@ -75,9 +76,8 @@ int CSysBLL::GetStoreInfo(CppSQLite3DB& db, CString& industry, CString& operMode
 
 CppSQLite3Query CSysBLL::GetStoreInfo(CppSQLite3DB& db) {
     ServiceLock lock;
-    CppSQLite3Query result;
-    result = LogOnErrorAs(L"GetStoreInfo Err:%s", CppSQLite3Query(), [&] { return db.execQuery(L"select * from SystemInfo "); });
-    return result;
+    return Guard(Log(L"GetStoreInfo Err:%s"), CppSQLite3Query(),
+                 [&] { return db.execQuery(L"select * from SystemInfo "); });
 }
 
 CString CSysBLL::GetAppVersion(CppSQLite3DB& db) {
@@ -86,16 +86,16 @@ CString CSysBLL::GetAppVersion(CppSQLite3DB& db) {
 }
 
 int CSysBLL::SaveNewAppVersion(CppSQLite3DB& db, CString version) {
-    return db.execDML(Sql(L"update SystemInfo set Version='%s' ", EscapeQuotes(version)));
+    return db.execDML(Sql(L"update SystemInfo set Version='%s' ", Quoted(version)));
 }
 
 int CSysBLL::AddUsedHour(CppSQLite3DB& db, double hours) {
-    return CatchAllErrors(L"CSysBLL::AddUsedHour() 异常.", -1,
-                          [&] { return db.execDML(Sql(L"UPDATE SystemInfo SET TotalHour=TotalHour+%.02lf", hours)); });
+    return Guard(CatchAll(L"CSysBLL::AddUsedHour() 异常."), -1,
+                 [&] { return db.execDML(Sql(L"UPDATE SystemInfo SET TotalHour=TotalHour+%.02lf", hours)); });
 }
 
 double CSysBLL::GetUsedHour(CppSQLite3DB& db) {
-    return CatchAllErrors(L"CSysBLL::GetUsedHour() 异常.", 0.0, [&] {
+    return Guard(CatchAll(L"CSysBLL::GetUsedHour() 异常."), 0.0, [&] {
         CppSQLite3Query row = db.execQuery(L"select TotalHour from SystemInfo limit 1");
         return row.eof() ? 0.0 : row.getFloatField(0, 0.0);
     });
@@ -110,33 +110,33 @@ CString CSysBLL::GetSMSSign(CppSQLite3DB& db) {
 
 int CSysBLL::SaveSMSSign(CppSQLite3DB& db, CString sign) {
     GetSafeString(sign);
-    return db.execDML(Sql(L"update SystemInfo set Field4='%s' ", sign));
+    return db.execDML(Sql(L"update SystemInfo set Field4='%s' ", Quoted(sign)));
 }
 
 // --- Safe e-mail and QQ number for password reminders ---------------------------------------
 
 CString CSysBLL::GetSafeEmail(CppSQLite3DB& db) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetSafeEmail Error:%s", CString(),
+    return Guard(Log(L"GetSafeEmail Error:%s"), CString(),
                         [&] { return db.execScalarStr(L"select SafeEmail from SystemInfo "); });
 }
 
 int CSysBLL::UpdateSafeEmail(CppSQLite3DB& db, CString address) {
     ServiceLock lock;
-    return LogOnErrorAs(L"UpdateSafeEmail Error:%s", -1, [&] {
-        return db.execDML(Sql(L"update SystemInfo set SafeEmail = '%s' ", EscapeQuotes(address)));
+    return Guard(Log(L"UpdateSafeEmail Error:%s"), -1, [&] {
+        return db.execDML(Sql(L"update SystemInfo set SafeEmail = '%s' ", Quoted(address)));
     });
 }
 
 CString CSysBLL::GetSafeQQ(CppSQLite3DB& db) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetSafeQQ Error:%s", CString(), [&] { return db.execScalarStr(L"select Field3 from SystemInfo "); });
+    return Guard(Log(L"GetSafeQQ Error:%s"), CString(), [&] { return db.execScalarStr(L"select Field3 from SystemInfo "); });
 }
 
 int CSysBLL::UpdateSafeQQ(CppSQLite3DB& db, CString number) {
     ServiceLock lock;
-    return LogOnErrorAs(L"UpdateSafeQQ Error:%s", -1, [&] {
-        return db.execDML(Sql(L"update SystemInfo set Field3 = '%s' ", EscapeQuotes(number)));
+    return Guard(Log(L"UpdateSafeQQ Error:%s"), -1, [&] {
+        return db.execDML(Sql(L"update SystemInfo set Field3 = '%s' ", Quoted(number)));
     });
 }
 
@@ -144,7 +144,7 @@ int CSysBLL::ValidateSafeEmail(CppSQLite3DB& db, CString text) {
     ServiceLock lock;
     GetSafeString(text);
     if (text.IsEmpty()) return 0;
-    return LogOnErrorAs(L"ValidateSafeEmail Error:%s", 0, [&] {
+    return Guard(Log(L"ValidateSafeEmail Error:%s"), 0, [&] {
         CppSQLite3Query row = db.execQuery(L"select SafeEmail,Field3 from SystemInfo limit 1");
         if (row.eof()) return 0;
         const CString email = row.getStringField(L"SafeEmail");
@@ -169,14 +169,14 @@ void CSysBLL::GetContactMail(CppSQLite3DB& db, CString& contact, CString& email)
 
 CString CSysBLL::GetKuaipanAccount(CppSQLite3DB& db) {
     ServiceLock lock;
-    return LogOnErrorAs(L"GetKuaipanAccount Error:%s", CString(),
+    return Guard(Log(L"GetKuaipanAccount Error:%s"), CString(),
                         [&] { return db.execScalarStr(L"select Field5 from SystemInfo "); });
 }
 
 int CSysBLL::SaveKuaipanAccount(CppSQLite3DB& db, CString account) {
     ServiceLock lock;
-    return LogOnErrorAs(L"SaveKuaipanAccount Error:%s", -1, [&] {
-        return db.execDML(Sql(L"update SystemInfo set Field5='%s' ", EscapeQuotes(account)));
+    return Guard(Log(L"SaveKuaipanAccount Error:%s"), -1, [&] {
+        return db.execDML(Sql(L"update SystemInfo set Field5='%s' ", Quoted(account)));
     });
 }
 
@@ -189,7 +189,7 @@ int CSysBLL::UpdateIsIncludeNetProd(CppSQLite3DB& db, int include) {
 }
 
 int CSysBLL::UpdateSysDownLaodFlag(CppSQLite3DB& db, CString flag) {
-    return db.execDML(Sql(L" UPDATE SystemInfo SET  Field1='%s' ;", EscapeQuotes(flag)));
+    return db.execDML(Sql(L" UPDATE SystemInfo SET  Field1='%s' ;", Quoted(flag)));
 }
 
 // --- Installation identifier ----------------------------------------------------------------
@@ -210,5 +210,5 @@ void CSysBLL::GetUserGUID(CppSQLite3DB& db, CString& id, CString suffix) {
 }
 
 int CSysBLL::SetUserGUID(CppSQLite3DB& db, CString id) {
-    return db.execDML(Sql(L"UPDATE  SystemInfo SET SysGUID='%s' ", EscapeQuotes(id)));
+    return db.execDML(Sql(L"UPDATE  SystemInfo SET SysGUID='%s' ", Quoted(id)));
 }

@@ -2,7 +2,7 @@
 
 #include "common/AmountText.h"
 
-using shopbiz::Sql;
+using shopbiz::Fmt;
 
 namespace {
 
@@ -15,7 +15,7 @@ BillItemRows Items(std::initializer_list<ItemRow> rows) {
     BillItemRows items;
     for (const ItemRow& r : rows) {
         const CString amount =
-            Or(r.amount, Sql(L"%.08lf", shopbiz::ParseAmount(r.price) * shopbiz::ParseAmount(r.count)));
+            Or(r.amount, shopbiz::Fmt(L"%.08lf", shopbiz::ParseAmount(r.price) * shopbiz::ParseAmount(r.count)));
         items.push_back({r.code, r.name, r.unit, r.price, r.count, amount, r.remark, L"", Or(r.showUnit, r.unit),
                          r.coefficient, Or(r.showCount, r.count), Or(r.showPrice, r.price),
                          Or(r.originalPrice, r.price), r.disRate});
@@ -40,7 +40,7 @@ int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {
 }
 
 void BillFixture::PutMember(const wchar_t* name) {
-    Exec(Sql(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
+    Exec(Fmt(L"INSERT INTO VipMember(CompanyID, MemberName, MemberCode, LevelName) SELECT CompanyID, CompanyName, "
              L"'VIP' || CompanyID, '普通会员' FROM Companies WHERE CompanyName='%s'",
              name));
 }

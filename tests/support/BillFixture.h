@@ -34,7 +34,7 @@ protected:
     int Purchase(const BillArgs& bill, const BillItemRows& items, int count = -1);
     // Every row of the query: fields joined by '|', rows by "; ".
     CString Rows(const CString& sql) { CString rows = RowsOf(db, sql); rows.Replace(L"\n", L"; "); return rows; }
-    int Count(const wchar_t* table) { return Int(shopbiz::Sql(L"SELECT COUNT(*) FROM %s", table)); }
+    int Count(const wchar_t* table) { return Int(shopbiz::Fmt(L"SELECT COUNT(*) FROM %s", table)); }
     void Setting(const wchar_t* key, const wchar_t* value) { CSysBLL().UpdateSysSetting(db, key, value); }
     // A customer or supplier with a balance, and a member card for a customer.
     int PutCompany(const wchar_t* name, int type, double balance = 0);
@@ -49,5 +49,5 @@ protected:
     CString error;
 
 private:
-    double Named(const wchar_t* what, const wchar_t* name) { return Real(shopbiz::Sql(L"SELECT %s='%s'", what, name)); }
+    double Named(const wchar_t* what, const wchar_t* name) { return Real(shopbiz::Fmt(L"SELECT %s='%s'", what, name)); }
 };

@@ -27,7 +27,7 @@ double ShopDbTest::Real(const wchar_t* sql) {
 
 CString ShopDbTest::Text(const wchar_t* sql) { return db.execScalarStr(sql); }
 
-void ShopDbTest::Exec(const wchar_t* sql) { db.execDML(sql); }
+void ShopDbTest::Exec(const wchar_t* sql) { db.execScript(sql); }
 
 std::string Joined(const std::vector<CString>& lines) {
     std::string out;
