@@ -2,8 +2,6 @@
 // none, naming the row that failed), and the price a bill is offered in either unit.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "frame/ServiceFrame.h"
 #include "support/RowText.h"
 #include "support/ShopDbTest.h"
@@ -245,8 +243,7 @@ TEST_F(CustomerPriceBatches, ARefusedBatchWritesNothingAndNamesItsRow) {
     ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), {L"-", L"华联"}}, L"面粉", L"袋"),
                   L"新增客户价失败，第2行只有2列！", 1, none);
 
-    // A price that is not a number fails at its row: an update (面粉) by the table's check, an
-    // insert (白糖) before its statement runs.
+    // A bad price fails at its row: by the table's check in an update (面粉), before an insert (白糖).
     const CString bad = L"1' , CompanyName='x";
     const std::pair<const wchar_t*, CString> refusals[] = {
         {L"面粉", L"新增客户价失败，CHECK constraint failed: CompPrice_Price_IsNumber"},
@@ -260,7 +257,6 @@ TEST_F(CustomerPriceBatches, ARefusedBatchWritesNothingAndNamesItsRow) {
     }
     ExpectRefused(ByProd({CustomerRow(L"新华", L"1"), CustomerRow(L"华联", L"x")}, L"面粉", L"箱"),
                   L"新增客户价失败，not a number: 'x'", 1, {L"InsertCustPriceByProd新增客户价失败，not a number: 'x'"});
-
     // A database error in the middle of the batch.
     Exec(
         L"CREATE TRIGGER Full BEFORE INSERT ON CompPrice WHEN NEW.CompanyName='新华' BEGIN SELECT RAISE(ABORT, "

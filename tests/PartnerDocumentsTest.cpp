@@ -2,7 +2,6 @@
 // opening bills of sales and purchases, and the renames that carry a new name and code.
 #include <gtest/gtest.h>
 
-#include "common/AmountText.h"
 #include "frame/ServiceFrame.h"
 #include "support/ShopDbTest.h"
 
@@ -100,26 +99,6 @@ TEST_F(PartnerDocuments, RenamesReachTheirOwnTableAndPartnerOnly) {
     EXPECT_EQ(CAccountBLL().UpdateBillComName(db, 5, L"J'1", L"J1", error), 0);
     EXPECT_EQ(CAccountBLL().UpdateBillProName(db, 4, L"K", L"K1", error), 0);
     EXPECT_EQ(renamed(L"Account"), L"K/K1 J'1/J1");
-}
-
-TEST(AmountText, CentsAsAPersonRoundsThem) {
-    using shopbiz::CentsText;
-    EXPECT_EQ(CentsText(12.345), L"12.35");
-    EXPECT_EQ(CentsText(-12.345), L"-12.35");
-    EXPECT_EQ(CentsText(1.005), L"1.01");
-    EXPECT_EQ(CentsText(12.344999), L"12.34");
-    EXPECT_EQ(CentsText(-0.004), L"0.00");
-    EXPECT_EQ(CentsText(9999999999.995), L"10000000000.00");
-}
-
-TEST(AmountText, NumbersInText) {
-    using shopbiz::IsPlainNumber;
-    using shopbiz::ParseAmount;
-    for (const wchar_t* yes : {L" -3.5 ", L"+.5", L"5.", L"2.5E-2"}) EXPECT_TRUE(IsPlainNumber(yes)) << CString(yes);
-    for (const wchar_t* no : {L"", L".", L"1e", L"12abc", L"0x10", L"inf", L"1,000"})
-        EXPECT_FALSE(IsPlainNumber(no)) << CString(no);
-    EXPECT_EQ(ParseAmount(L"12abc"), 12.0);
-    EXPECT_EQ(ParseAmount(L"inf"), 0.0);
 }
 
 }  // namespace

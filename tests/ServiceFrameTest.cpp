@@ -30,52 +30,36 @@ protected:
     CSysBLL sys;
 };
 
-TEST_F(ServiceFrame, LockIsReentrantAndFreeAfterwards) {
+TEST_F(ServiceFrame, LockIsReentrantMakesOthersWaitAndIsFreeAfterAnError) {
+    Probe probe;
     {
         ServiceLock outer;
         ServiceLock inner;                  // the same thread enters again
         CCSGuard off(&CSysBLL::m_lock, 0);  // a guard with enable 0 does not lock
         EXPECT_EQ(CSysBLL::m_lock.HeldCount(), 2);
         EXPECT_EQ(sys.DBIsNewCreate(db), 1);  // locked methods called while the lock is held complete
-    }
-    Probe probe;
-    EXPECT_TRUE(GotTheLock(probe));
-}
-
-TEST_F(ServiceFrame, SecondThreadWaitsForTheHolder) {
-    Probe probe;
-    {
-        ServiceLock hold;
         EXPECT_FALSE(GotTheLock(probe, 100));
     }
     EXPECT_TRUE(GotTheLock(probe));
-}
-
-TEST_F(ServiceFrame, ErrorPassingThroughALockedMethodReleasesTheLock) {
+    // An error passing through a locked method leaves the lock free and logs nothing.
     EXPECT_THROW(sys.ExecSQL(db, L"INSERT INTO Nowhere VALUES (1)"), CppSQLite3Exception);
-    Probe probe;
-    EXPECT_TRUE(GotTheLock(probe));
-    EXPECT_TRUE(TakeLog().empty());  // pass-through logs nothing
+    Probe after;
+    EXPECT_TRUE(GotTheLock(after));
+    EXPECT_TRUE(TakeLog().empty());
 }
 
-TEST_F(ServiceFrame, EachFormAnswersADatabaseErrorItsOwnWay) {
+TEST_F(ServiceFrame, EachFormAnswersAnErrorItsOwnWay) {
     CString error;
+    const CString missing = L"no such table: Nowhere", own = L"1:失败!\r\n2:" + missing + L"\r\n3:sql=DELETE FROM Nowhere";
     struct Case {
         OnError form;
-        const wchar_t* error;  // what the error argument holds afterwards
+        CString error;  // what the error argument holds afterwards
         std::vector<CString> log, boxes;
-    };
-    const CString missing = L"no such table: Nowhere";
-    const Case cases[] = {
+    } cases[] = {
         {Report(error), missing, {missing}, {}},
         {Report(error, L"读取失败:%s"), L"读取失败:" + missing, {L"读取失败:" + missing}, {}},
-        {Report(error, ErrorText::WithStatement(L"1:%s\r\n2:%s\r\n3:sql=%s", L"失败!")),
-         L"1:失败!\r\n2:" + missing + L"\r\n3:sql=DELETE FROM Nowhere", {L"1:失败!\r\n2:" + missing +
-         L"\r\n3:sql=DELETE FROM Nowhere"}, {}},
-        {Report(error).LogAs({ErrorText::Fixed(L"清空数据失败!"), ErrorText()}), missing, {L"清空数据失败!", missing}, {}},
-        {Report(error).NotLogged(), missing, {}, {}},
-        {Log(ErrorText::WithStatement(L"Err:%s\r\n sql:%s")), L"", {L"Err:" + missing + L"\r\n sql:DELETE FROM Nowhere"},
-         {}},
+        {Report(error, ErrorText::WithStatement(L"1:%s\r\n2:%s\r\n3:sql=%s", L"失败!")), own, {own}, {}},
+        {Log(ErrorText::WithStatement(L"Err:%s\r\n sql:%s")), L"", {L"Err:" + missing + L"\r\n sql:DELETE FROM Nowhere"}, {}},
         {ShowMessage(), L"", {}, {missing}},
         {CatchAll(L"异常."), L"", {L"异常."}, {}},
         {CatchAll(nullptr), L"", {}, {}},
@@ -88,58 +72,34 @@ TEST_F(ServiceFrame, EachFormAnswersADatabaseErrorItsOwnWay) {
         EXPECT_EQ(TakeMessageBoxes(), c.boxes);
     }
     // Success gives the body's result and touches nothing.
-    error = L"untouched";
     EXPECT_EQ(Guard(Report(error), -1, [&] { return db.execScalar(L"SELECT 7"); }), 7);
-    EXPECT_EQ(error, L"untouched");
-}
-
-TEST_F(ServiceFrame, OtherExceptionsPassUnlessTheFormTakesThem) {
-    CString error;
+    EXPECT_EQ(error, L"");
+    // Other exceptions pass unless the form takes them; some forms let database errors pass.
     auto fails = []() -> int { throw std::runtime_error("x"); };
     EXPECT_THROW(Guard(Report(error), -1, fails), std::runtime_error);
-    EXPECT_EQ(Guard(CatchAll(L"CSysBLL::AddOperateInfo() 异常."), 0, fails), 0);
-    EXPECT_EQ(TakeLog(), std::vector<CString>{L"CSysBLL::AddOperateInfo() 异常."});
-    EXPECT_EQ(Guard(Report(error).OtherErrors(L"更新虚拟单据数据失败!"), -1, fails), -1);
-    EXPECT_EQ(error, L"更新虚拟单据数据失败!");
-    EXPECT_TRUE(TakeLog().empty());
-    // Database errors pass on while other failures are answered.
-    EXPECT_THROW(Guard(OnError::OnlyOtherErrors(error, L"读取失败"), -1, [&] { return Broken(); }),
-                 CppSQLite3Exception);
-    EXPECT_EQ(Guard(OnError::OnlyOtherErrors(error, L"读取失败"), -1, fails), -1);
-    EXPECT_EQ(error, L"读取失败");
+    EXPECT_EQ(Guard(CatchAll(L"异常."), 0, fails) + Guard(Report(error).OtherErrors(L"更新失败!"), -1, fails), -1);
+    EXPECT_EQ(error, L"更新失败!");
+    EXPECT_EQ(TakeLog(), std::vector<CString>{L"异常."});
+    EXPECT_THROW(Guard(OnError::OnlyOtherErrors(error, L"读取失败"), -1, [&] { return Broken(); }), CppSQLite3Exception);
 }
 
 TEST_F(ServiceFrame, TransactionKeepsOrUndoesItsOwnWorkOnly) {
-    auto count = [&] { return Int(L"SELECT count(*) FROM BaseData WHERE BaseName LIKE 'T%'"); };
-    auto add = [&](const wchar_t* name) { db.execDML(Fmt(L"INSERT INTO BaseData (BaseName) VALUES ('%s')", name)); };
-    {
-        Transaction kept(db);
-        add(L"T1");
-        kept.Commit();
-    }
-    EXPECT_THROW(
-        {
-            Transaction undone(db);
-            add(L"T2");
-            Broken();
-        },
-        CppSQLite3Exception);
+    auto count = [&] { return Int(L"SELECT count(*) FROM BaseData WHERE BaseName LIKE 'T_'"); };
+    auto add = [&](const wchar_t* name, bool commit) {
+        Transaction tx(db);
+        db.execDML(Sql(L"INSERT INTO BaseData (BaseName) VALUES ('%s')", name));
+        if (commit) tx.Commit();
+    };
+    add(L"T1", true);
+    add(L"T2", false);  // as when an error leaves the method
     EXPECT_EQ(count(), 1);
     EXPECT_FALSE(db.inTransaction());
     // Inside a host's transaction: an inner rollback keeps the host's work, and the host's
     // rollback takes the inner committed work with it.
-    Exec(L"BEGIN");
-    add(L"T3");
-    {
-        Transaction inner(db);
-        add(L"T4");
-    }
+    Exec(L"BEGIN; INSERT INTO BaseData (BaseName) VALUES ('T3');");
+    add(L"T4", false);
     EXPECT_EQ(count(), 2);
-    {
-        Transaction inner(db);
-        add(L"T5");
-        inner.Commit();
-    }
+    add(L"T5", true);
     EXPECT_TRUE(db.inTransaction());
     Exec(L"ROLLBACK");
     EXPECT_EQ(count(), 1);
