@@ -208,10 +208,12 @@ public:
     // or an error.
     bool ChangeUsername(CppSQLite3DB& db, CString oldName, CString newName);
     bool ChangePassword(CppSQLite3DB& db, CString name, CString newPassword);
-    // True when the operator has no password. Errors pass from here to GetUserPsw.
+    // From here to SaveHeadPic errors pass to the caller (the administrator's protection
+    // included). True when the operator exists and has no password.
     bool IsPwdEmpty(CppSQLite3DB& db, CString name);
     // Switches an operator on or off; true when the statement ran.
     bool EnableUserItem(CppSQLite3DB& db, CString name, bool enable);
+    // False only for an operator switched off.
     bool IsEnableUserItem(CppSQLite3DB& db, CString name);
     bool DeleteUserItem(CppSQLite3DB& db, CString name);
     CString GetUserEmotion(CppSQLite3DB& db, CString name);
