@@ -666,14 +666,231 @@ CREATE INDEX IX_net_tbprodvyr_Item ON net_tbprodvyr(num_iid, sku_id);
 -- System administration
 -- ======================================================================================
 
+-- ---- Users, privileges, memos, the daily summary and store reminders -----------------
+
+-- Operators. Passwords are plain text ("" for none). ID 1 is the administrator: it holds
+-- every right and can be neither deleted nor switched off.
 CREATE TABLE User (
-    ID              INTEGER PRIMARY KEY AUTOINCREMENT
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    UserName        TEXT NOT NULL DEFAULT '' UNIQUE,
+    Password        TEXT NOT NULL DEFAULT '',
+    Sex             TEXT NOT NULL DEFAULT '',
+    Birthday        TEXT NOT NULL DEFAULT '',
+    Tel             TEXT NOT NULL DEFAULT '',
+    Email           TEXT NOT NULL DEFAULT '',
+    Emotion         TEXT NOT NULL DEFAULT '',
+    HeadPic         TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    IsDisable       INTEGER NOT NULL DEFAULT 0,     -- written as '0'/'1' too: stored as a number
+    IsAdmin         INTEGER NOT NULL DEFAULT 0,
+    IsRemPwd        INTEGER NOT NULL DEFAULT 0,
+    IsDelete        INTEGER NOT NULL DEFAULT 0
+);
+CREATE TRIGGER User_AdministratorStays BEFORE DELETE ON User WHEN old.ID = 1
+BEGIN
+    SELECT RAISE(ABORT, '管理员账户不能删除');
+END;
+CREATE TRIGGER User_AdministratorStaysEnabled BEFORE UPDATE OF IsDisable ON User
+WHEN old.ID = 1 AND new.IsDisable <> 0
+BEGIN
+    SELECT RAISE(ABORT, '管理员账户不能停用');
+END;
+
+-- The rights tree: groups (Level 1, ParentResCode '') and their rights (Level 2).
+-- FObjectOrderID orders the groups, OrderID the rights inside a group.
+CREATE TABLE Resource (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    ResCode         TEXT NOT NULL DEFAULT '',
+    ResName         TEXT NOT NULL DEFAULT '',
+    ParentResCode   TEXT NOT NULL DEFAULT '',
+    Level           INTEGER NOT NULL DEFAULT 1,
+    OrderID         INTEGER NOT NULL DEFAULT 0,
+    IsLeaf          INTEGER NOT NULL DEFAULT 1,
+    FObjectOrderID  INTEGER NOT NULL DEFAULT 0,
+    Remark          TEXT NOT NULL DEFAULT ''
 );
 
+-- Granted rights: the operator's ID as text and the right's code. Exactly these two
+-- columns: rows are inserted without a column list. TEXT, so that an ID compares equal
+-- whether it is written as a number or as text.
 CREATE TABLE UserResource (
     UserName        TEXT,
     ResCode         TEXT
 );
+CREATE INDEX IX_UserResource_User ON UserResource(UserName, ResCode);
+
+-- The host's function catalogue, as downloaded; every value is written as text.
+CREATE TABLE Func (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    FuncId          TEXT NOT NULL DEFAULT '',
+    FuncCode        TEXT NOT NULL DEFAULT '',
+    FuncName        TEXT NOT NULL DEFAULT '',
+    FuncType        TEXT NOT NULL DEFAULT '',
+    "Desc"          TEXT NOT NULL DEFAULT '',
+    SmallIcon       TEXT NOT NULL DEFAULT '',
+    BigIcon         TEXT NOT NULL DEFAULT '',
+    FuncStyle       TEXT NOT NULL DEFAULT '',
+    FuncURL         TEXT NOT NULL DEFAULT '',
+    Width           INTEGER NOT NULL DEFAULT 0,
+    Height          INTEGER NOT NULL DEFAULT 0,
+    ResCode         TEXT NOT NULL DEFAULT '',
+    IsNormal        INTEGER NOT NULL DEFAULT 1,
+    IsNetStore      INTEGER NOT NULL DEFAULT 0,
+    IsApply         INTEGER NOT NULL DEFAULT 0,
+    IsUse           INTEGER NOT NULL DEFAULT 0,
+    OrderNo         INTEGER NOT NULL DEFAULT 0,
+    Price           REAL NOT NULL DEFAULT 0,
+    ReleaseDate     TEXT NOT NULL DEFAULT '',
+    StartDate       TEXT NOT NULL DEFAULT '',
+    ExpireDate      TEXT NOT NULL DEFAULT '',
+    LimitVersion    TEXT NOT NULL DEFAULT '',
+    IsRecommend     INTEGER NOT NULL DEFAULT 0,
+    TotalUsers      INTEGER NOT NULL DEFAULT 0,
+    TotalComments   INTEGER NOT NULL DEFAULT 0,
+    Rating          REAL NOT NULL DEFAULT 0,
+    Version         TEXT NOT NULL DEFAULT '',
+    Remark          TEXT NOT NULL DEFAULT '',
+    Store_Id        TEXT NOT NULL DEFAULT '',
+    ShelfId         TEXT NOT NULL DEFAULT '',
+    ProductType     TEXT NOT NULL DEFAULT '',
+    ProductId       TEXT NOT NULL DEFAULT '',
+    ProductCode     TEXT NOT NULL DEFAULT '',
+    OrderUrl        TEXT NOT NULL DEFAULT '',
+    StoreUrl        TEXT NOT NULL DEFAULT '',
+    PriceLabel      TEXT NOT NULL DEFAULT '',
+    FuncSite        TEXT NOT NULL DEFAULT ''
+);
+
+-- Memos. ActiveNoteTime and CreateDate are "2013-05-06 14:03". Frequency: 0 once, 1 daily,
+-- 2 weekly, 3 monthly; WeekDay 1 Sunday .. 7 Saturday; Aheadtime in minutes.
+CREATE TABLE ActiveNotes (
+    ActiveNoteID    INTEGER PRIMARY KEY AUTOINCREMENT,
+    ActiveNoteTime  TEXT NOT NULL DEFAULT '',
+    ActiveContent   TEXT NOT NULL DEFAULT '',
+    ActiveNoteType  INTEGER NOT NULL DEFAULT 0,
+    IsActive        INTEGER NOT NULL DEFAULT 0,
+    IsLost          INTEGER NOT NULL DEFAULT 0,
+    IsCancel        INTEGER NOT NULL DEFAULT 0,
+    WeekDay         INTEGER NOT NULL DEFAULT 0,
+    Aheadtime       INTEGER NOT NULL DEFAULT 0,
+    Frequency       INTEGER NOT NULL DEFAULT 0,
+    IsRead          INTEGER NOT NULL DEFAULT 0,
+    UserName        TEXT NOT NULL DEFAULT '',
+    CreateDate      TEXT NOT NULL DEFAULT '',
+    IsSystem        INTEGER NOT NULL DEFAULT 0,
+    ActiveNoteDate  TEXT NOT NULL DEFAULT '',
+    ActiveNote      TEXT NOT NULL DEFAULT ''
+);
+-- An operator's open memos in due order.
+CREATE INDEX IX_ActiveNotes_User ON ActiveNotes(UserName, ActiveNoteTime);
+
+-- The store manager's daily summary, one row per day.
+CREATE TABLE StoreMgrInfo (
+    UpdateTime      TEXT NOT NULL PRIMARY KEY,
+    StoreInfo       TEXT NOT NULL DEFAULT '',
+    IsSend          INTEGER NOT NULL DEFAULT 0
+);
+
+-- Store reminders and the operator's responses to each kind of reminder.
+CREATE TABLE StoreRemindResult (
+    ID                  INTEGER PRIMARY KEY AUTOINCREMENT,
+    RemindName          TEXT NOT NULL DEFAULT '',
+    RemindSortID        INTEGER NOT NULL DEFAULT 0,
+    ResultType          INTEGER NOT NULL DEFAULT 0,
+    ResultDoneDateType  INTEGER NOT NULL DEFAULT 0,
+    ResultDoneDate      TEXT NOT NULL DEFAULT '',
+    IsHavePopup         INTEGER NOT NULL DEFAULT 0,
+    IsClick             INTEGER NOT NULL DEFAULT 0,
+    IsPopup             INTEGER NOT NULL DEFAULT 0
+);
+CREATE TABLE StoreRemind (
+    ID                  INTEGER PRIMARY KEY AUTOINCREMENT,
+    RemindSortID        INTEGER NOT NULL DEFAULT 0,
+    RemindDoneType      INTEGER NOT NULL DEFAULT 0,
+    RemindDetailDone    TEXT NOT NULL DEFAULT ''
+);
+
+-- Apps offered for purchase, in AppSort order.
+CREATE TABLE AppBuyList (
+    ID              INTEGER PRIMARY KEY AUTOINCREMENT,
+    AppCode         TEXT NOT NULL DEFAULT '',
+    AppName         TEXT NOT NULL DEFAULT '',
+    AppDesc         TEXT NOT NULL DEFAULT '',
+    AppIcon         TEXT NOT NULL DEFAULT '',
+    AppURL          TEXT NOT NULL DEFAULT '',
+    Price           REAL NOT NULL DEFAULT 0,
+    AppSort         INTEGER NOT NULL DEFAULT 0
+);
+
+-- A new shop: the administrator without a password, the rights tree, and every right
+-- granted to the administrator. Codes the library names: "0100" (purchase prices and
+-- costs), the report groups "0300", "0400", "2200", "2300" and "2700".
+INSERT INTO User (ID, UserName, Password, CreateDate, IsAdmin) VALUES (1, 'Admin', '', '1970-01-01', 1);
+INSERT INTO Resource (ID, ResCode, ResName, ParentResCode, Level, OrderID, IsLeaf, FObjectOrderID)
+VALUES
+       (1, '0100', '查看进价和成本', '', 1, 1, 1, 1),
+       (2, '0200', '销售', '', 1, 2, 0, 2),
+       (3, '020001', '销售开单', '0200', 2, 1, 1, 2),
+       (4, '020002', '销售退货', '0200', 2, 2, 1, 2),
+       (5, '020003', '销售订单', '0200', 2, 3, 1, 2),
+       (6, '020004', '修改和删除销售单', '0200', 2, 4, 1, 2),
+       (7, '0300', '销售查询', '', 1, 3, 0, 3),
+       (8, '030001', '销售单查询', '0300', 2, 1, 1, 3),
+       (9, '030002', '销售明细', '0300', 2, 2, 1, 3),
+       (10, '030003', '销售订单查询', '0300', 2, 3, 1, 3),
+       (11, '030004', '客户销售统计', '0300', 2, 4, 1, 3),
+       (12, '0400', '进货查询', '', 1, 4, 0, 4),
+       (13, '040001', '进货单查询', '0400', 2, 1, 1, 4),
+       (14, '040002', '进货明细', '0400', 2, 2, 1, 4),
+       (15, '040003', '供应商进货统计', '0400', 2, 3, 1, 4),
+       (16, '0500', '进货', '', 1, 5, 0, 5),
+       (17, '050001', '进货开单', '0500', 2, 1, 1, 5),
+       (18, '050002', '进货退货', '0500', 2, 2, 1, 5),
+       (19, '050003', '修改和删除进货单', '0500', 2, 3, 1, 5),
+       (20, '1000', '商品', '', 1, 6, 0, 6),
+       (21, '100001', '新增和修改商品', '1000', 2, 1, 1, 6),
+       (22, '100002', '删除商品', '1000', 2, 2, 1, 6),
+       (23, '100003', '商品类别', '1000', 2, 3, 1, 6),
+       (24, '100004', '客户价格', '1000', 2, 4, 1, 6),
+       (25, '1100', '客户和供应商', '', 1, 7, 0, 7),
+       (26, '110001', '客户', '1100', 2, 1, 1, 7),
+       (27, '110002', '供应商', '1100', 2, 2, 1, 7),
+       (28, '110003', '联系人', '1100', 2, 3, 1, 7),
+       (29, '1200', '资金', '', 1, 8, 0, 8),
+       (30, '120001', '收款登记', '1200', 2, 1, 1, 8),
+       (31, '120002', '付款登记', '1200', 2, 2, 1, 8),
+       (32, '120003', '日常收支', '1200', 2, 3, 1, 8),
+       (33, '120004', '结算账户', '1200', 2, 4, 1, 8),
+       (34, '1300', '会员', '', 1, 9, 0, 9),
+       (35, '130001', '会员资料', '1300', 2, 1, 1, 9),
+       (36, '130002', '会员积分', '1300', 2, 2, 1, 9),
+       (37, '130003', '会员等级', '1300', 2, 3, 1, 9),
+       (38, '1400', '网店', '', 1, 10, 0, 10),
+       (39, '140001', '网店订单', '1400', 2, 1, 1, 10),
+       (40, '140002', '网店商品对应', '1400', 2, 2, 1, 10),
+       (41, '2200', '库存查询', '', 1, 11, 0, 11),
+       (42, '220001', '库存汇总', '2200', 2, 1, 1, 11),
+       (43, '220002', '库存明细账', '2200', 2, 2, 1, 11),
+       (44, '220003', '库存预警', '2200', 2, 3, 1, 11),
+       (45, '2300', '资金查询', '', 1, 12, 0, 12),
+       (46, '230001', '收支流水', '2300', 2, 1, 1, 12),
+       (47, '230002', '账户余额', '2300', 2, 2, 1, 12),
+       (48, '230003', '应收款', '2300', 2, 3, 1, 12),
+       (49, '230004', '应付款', '2300', 2, 4, 1, 12),
+       (50, '2700', '经营分析', '', 1, 13, 0, 13),
+       (51, '270001', '利润报表', '2700', 2, 1, 1, 13),
+       (52, '270002', '商品销售排行', '2700', 2, 2, 1, 13),
+       (53, '270003', '店长日报', '2700', 2, 3, 1, 13),
+       (54, '3000', '系统', '', 1, 14, 0, 14),
+       (55, '300001', '用户和权限', '3000', 2, 1, 1, 14),
+       (56, '300002', '系统设置', '3000', 2, 2, 1, 14),
+       (57, '300003', '打印模板', '3000', 2, 3, 1, 14),
+       (58, '300004', '数据备份和恢复', '3000', 2, 4, 1, 14),
+       (59, '300005', '清空数据', '3000', 2, 5, 1, 14);
+
+INSERT INTO UserResource SELECT '1', ResCode FROM Resource ORDER BY ID;
+
+-- ---- end of users, privileges, memos, the daily summary and store reminders ----------
 
 -- Switches and preferences, one row per key; integers are stored as decimal text.
 CREATE TABLE SysSetting (

@@ -30,4 +30,5 @@
 #include "money/RecPayBLL.h"
 #include "onlineshop/NetDataBLL.h"
 #include "printing/PrintData.h"
+#include "system/AcctiveNoteInfo.h"
 #include "stock/StocksBLL.h"

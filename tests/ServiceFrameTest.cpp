@@ -143,7 +143,7 @@ TEST_F(ServiceFrame, ClearDataKeepsUsersStoreAndRights) {
     EXPECT_EQ(Text(L"select group_concat(name) from (select name from sqlite_master where type='table' order by name)"),
               L"SystemInfo,User,UserResource,sqlite_sequence");
     EXPECT_EQ(Int(L"select count(*) from sqlite_sequence"), 0);
-    EXPECT_EQ(Int(L"select count(*) from User"), 1);
+    EXPECT_EQ(Int(L"select count(*) from User"), 2);  // the administrator and the one added
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "frame/ServiceTypes.h"
 #include "platform/CSWrapper.h"
 
+class CAcctiveNoteInfo;  // system/AcctiveNoteInfo.h
+
 class CSysBLL {
     SHOPBIZ_STATELESS_SERVICE(CSysBLL)
 
@@ -184,8 +186,156 @@ public:
     CppSQLite3Query GetStoreTestProject(CppSQLite3DB& db, CString projectName, int projectType);
 
     // --- Users, login and privileges ----------------------------------------------------------
+    // Operators (User), the rights tree (Resource), granted rights (UserResource: the
+    // operator's ID as text and the right's code) and the host's function catalogue (Func).
+    // Passwords are stored and compared as plain text. User names and passwords pass
+    // GetSafeString wherever they are stored or looked up, so a name or password is always
+    // compared in the form it was stored in. Only the methods marked "Locked" take the lock.
+    // The administrator (ID 1) holds every right and cannot be deleted or switched off.
+
+    // Logs in an enabled operator with this password: fills the ID and whether it is the
+    // administrator, and stores the remember-password choice. Anything else changes nothing
+    // and gives false; a database error is shown in a message box.
+    bool ValidateLogin(CppSQLite3DB& db, CString name, CString password, int& userID, bool& isAdmin, int remember);
+    // The same check, without filling or storing anything.
+    bool ValidateLogin2(CppSQLite3DB& db, CString name, CString password);
+    // Every operator (all != 0) or the enabled ones, by ID; a database error is shown in a
+    // message box and gives an empty result set.
+    CppSQLite3Query GetLocalUsers(CppSQLite3DB& db, int all);
+    // The login screen's list: "name;password;IsRemPwd" of each enabled operator. Errors pass.
+    void GetLocalUsers(CppSQLite3DB& db, CStringArray& users);
+    // Renames an operator; false for an empty name, a name taken by another operator (logged)
+    // or an error.
+    bool ChangeUsername(CppSQLite3DB& db, CString oldName, CString newName);
+    bool ChangePassword(CppSQLite3DB& db, CString name, CString newPassword);
+    // From here to SaveHeadPic errors pass to the caller (the administrator's protection
+    // included). True when the operator exists and has no password.
+    bool IsPwdEmpty(CppSQLite3DB& db, CString name);
+    // Switches an operator on or off; true when the statement ran.
+    bool EnableUserItem(CppSQLite3DB& db, CString name, bool enable);
+    // False only for an operator switched off.
+    bool IsEnableUserItem(CppSQLite3DB& db, CString name);
+    bool DeleteUserItem(CppSQLite3DB& db, CString name);
+    CString GetUserEmotion(CppSQLite3DB& db, CString name);
+    int SaveUserEmotion(CppSQLite3DB& db, CString name, CString emotion);
+    // The avatar's path below the program directory (from "skin" on when the stored path
+    // holds it); "" for an unknown operator.
+    CString GetHeadPic(CppSQLite3DB& db, CString name);
+    int SaveHeadPic(CppSQLite3DB& db, CString name, CString picture);
+    // 1 added; -2 the name is taken; -1 an empty name or an error (nothing logged).
+    int AddUser(CppSQLite3DB& db, CString name, CString password, CString sex, CString tel, CString email);
+    // 0 renamed; -2 another operator has the name; -1 an empty name or an error.
+    int UpdateUserByID(CppSQLite3DB& db, CString newName, int userID);
+    // 0 when the statement ran; -1 on an error (the administrator included).
+    int DeleteUserByID(CppSQLite3DB& db, int userID);
+    int DisableUserByID(CppSQLite3DB& db, int userID, int disable);
+    // "" when there is no such operator.
+    CString GetUserNameByID(CppSQLite3DB& db, int userID);
+    // 1 when a sale or purchase bill carries the operator's name, 0 when none, -1 on an
+    // error. Locked.
+    int UserIsUsed(CppSQLite3DB& db, CString name);
+    // Sets the administrator's phone; -1 on an error. Locked.
+    int UpdateAdminUserTel(CppSQLite3DB& db, CString tel);
+    // 'name 的密码是："password" ' for every operator neither switched off nor deleted (the
+    // password reminder the host mails to the shop's safe address). Locked.
+    CString GetUserPsw(CppSQLite3DB& db);
+
+    // Rights trees with IsOK 1 for the rights the operator holds. Errors pass.
+    CppSQLite3Query GetUserResc(CppSQLite3DB& db, CString user);
+    // Grouped: each group (OrderID -1) before its rights, groups in FObjectOrderID order.
+    CppSQLite3Query GetUserRescNew(CppSQLite3DB& db, CString user);
+    CppSQLite3Query GetUserRescByPID(CppSQLite3DB& db, CString user, CString parentResCode);
+    CppSQLite3Query GetUserPriv(CppSQLite3DB& db, CString user);
+    // Runs the host's statement on the granted rights (it may write UserResource and
+    // nothing else); 1, also for an empty text, -1 on an error or any other write.
+    int SetUserResc(CppSQLite3DB& db, CString sql);
+    // Revokes every right of the operator; 0, -1 on an error.
+    int DelUserAllResc(CppSQLite3DB& db, CString user);
+    // Grants every right of the tree (callers revoke first); 1, -1 on an error.
+    int SetUserAllResc(CppSQLite3DB& db, CString user);
+    // Number of top-level groups of the tree; -1 on an error.
+    int GetRescTreeNum(CppSQLite3DB& db);
+    CString GetResCode(CppSQLite3DB& db, CString resName, int resID);
+    CString GetResCodeByID(CppSQLite3DB& db, int resID);
+    // 1 when the operator holds the right named so below the parent named so, or when no
+    // such right is defined (and on an error); 0 otherwise.
+    int HasPrivilege(CppSQLite3DB& db, CString user, CString parentResName, CString resName);
+    // Non-zero when the operator logged in ("CurLoginUserID", else the given ID) holds the
+    // right; always 1 for the administrator; 0 on an error. Locked.
+    int CheckUserResource(CppSQLite3DB& db, CString resCode, int userID);
+    // 1 when the resource belongs to one of the report groups; 0 otherwise. Locked.
+    int IsHaveViewRes(CppSQLite3DB& db, int resID);
+
+    // The function catalogue. Locked. Queries let errors pass; the four writers log them
+    // ("<method> Err:...") and give -1.
+    // Usable functions; type "3" only applied ones, "4" applied ones in use; a key searches
+    // names and descriptions; `all` lists by function type.
+    CppSQLite3Query GetFuncList(CppSQLite3DB& db, CString key, CString type, bool all);
+    CppSQLite3Query GetFuncByName(CppSQLite3DB& db, CString funcName);
+    CppSQLite3Query GetFuncByCode(CppSQLite3DB& db, CString funcCode);
+    // Every function in OrderNo order; the site is not used.
+    CppSQLite3Query GetFuncListBySite(CppSQLite3DB& db, CString site);
+    // 1 when the function is in use (IsUse 1), else 0.
+    int FuncIsUse(CppSQLite3DB& db, CString funcCode);
+    // Stores one downloaded function: its values in the column order of the catalogue
+    // (FuncId .. FuncSite, 37 texts). Keyed on the code: updated when present, else added;
+    // 0 when stored.
+    int UpdateFunc(CppSQLite3DB& db, CStringArray& values);
+    // Keyed on the name; an existing function is only replaced by a newer release.
+    int UpdateFuncByName(CppSQLite3DB& db, CStringArray& values);
+    // 1 set, 0 no such function, -1 on an error.
+    int UpdateAppApply(CppSQLite3DB& db, CString funcCode, int apply);
+    int UpdateAppUse(CppSQLite3DB& db, CString funcCode, int use);
 
     // --- Notes and reminders -------------------------------------------------------------------
+    // Memos (ActiveNotes) of each operator. Every method is locked, logs a database error as
+    // "<method> Err:..." and gives -1 (int) or an empty result set. Times are
+    // "2013-05-06 14:03" texts; `now` comes from the caller (CTime::GetCurrentTime()).
+
+    // Adds the memo (ID -1 or unknown) or rewrites it; the creation date is now. 0 when
+    // stored. A due time not of the form "yyyy-mm-dd hh:mm" is refused with -1.
+    int SaveActiveNote(CppSQLite3DB& db, const CAcctiveNoteInfo& note, CString& error);
+    // Writes the memo's date, text, type and owner unless it is a system memo.
+    int UpdateActiveNote(CppSQLite3DB& db, int noteID, CString date, CString text, int type, CString user);
+    int DeleteActiveNote(CppSQLite3DB& db, int noteID);
+    CppSQLite3Query GetActiveNoteByID(CppSQLite3DB& db, int noteID);
+    // The operator's memos due on the date's day / in its month; count = how many.
+    CppSQLite3Query GetActiveNotesByDate(CppSQLite3DB& db, CString date, CString user, long& count);
+    CppSQLite3Query GetCurMonthActiveNotes(CppSQLite3DB& db, CString date, CString user, long& count);
+    // Open memos (neither read nor switched off) due before tomorrow.
+    CppSQLite3Query GetActiveNotes(CppSQLite3DB& db, CString user, CTime now);
+    // Reminders due now (their lead time reached) as "ID~content~due time"; their number,
+    // 0 on an error (logged as "CSysBLL::GetActiveNotes Error:...").
+    int GetActiveNotes(CppSQLite3DB& db, CString user, CTime now, CStringArray& reminders);
+    // Switches the memo off, or on again; 0 also for an unknown memo.
+    int UpdateIsCancelActiveNote(CppSQLite3DB& db, int noteID);
+    // Closes the memo (read / ignored). A repeating memo gets its next occurrence first: one
+    // day, seven days or the due month's number of days later. 0 done (also for an unknown
+    // memo); -1 for an unknown frequency (nothing changed) or an error (nothing changed).
+    int ReadActiveNoteByID(CppSQLite3DB& db, int noteID);
+    int IgnoreActiveNoteByID(CppSQLite3DB& db, int noteID);
+    // Reads / ignores every reminder due now; stops at the first failure (logged). The result
+    // of the last memo handled, 0 when none was due.
+    int ReadAllActiveNote(CppSQLite3DB& db, CTime now, CString user);
+    int IgnoreAllActiveNote(CppSQLite3DB& db, CTime now, CString user);
+
+    // May this partner be deleted? `message` receives the question for the host: 1 yes, it
+    // has no business; 2 no, but it may be switched off instead (it is enabled and owes
+    // nothing); 0 neither. Partner type 1 customer, 2 supplier, any other a contact.
+    // -1 on an error (logged, the message holds it). Not locked itself.
+    int GetTipsMsgByCompanies(CppSQLite3DB& db, int companyType, int companyID, CString& message);
+    int GetTipsByCust(CppSQLite3DB& db, int companyID, CString& message);
+    int GetTipsBySuply(CppSQLite3DB& db, int companyID, CString& message);
+    int GetTipsByOther(CppSQLite3DB& db, int companyID, CString& message);
 
     // --- Store manager summary and store reminders ----------------------------------------
+    // Locked; errors are caught and logged.
+    // The shop's previous day for the day given ("2013-05-06"): income and expense of the
+    // journal, receivables, payables and the number of products out of their stock limits,
+    // as "2013年5月5日店铺收入...". "" for a day that is no date, or on an error.
+    CString GetStoreMgrInfo(CppSQLite3DB& db, CString day);
+    // The day's stored summary: summary and sent flag receive it and 1 is returned; without
+    // one the given summary is stored unsent and 0 returned. -1 on an error.
+    int AddStoreMgrInfo(CppSQLite3DB& db, CString day, CString& summary, int& sent);
+    void UpdateSendStatus(CppSQLite3DB& db, CString day, int sent);
 };

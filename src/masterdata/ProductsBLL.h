@@ -182,4 +182,9 @@ public:
                                              CString UnitName);
     // Every product type name in use; the text is not used.
     CppSQLite3Query GetCustProductType(CppSQLite3DB& db, CString unused);
+
+    // --- Stock warnings ----------------------------------------------------------------------
+    // Warehouse rows above the upper or below the lower limit (where the two differ), or
+    // below zero. Locked; errors pass to the caller.
+    int GetCustProductForWaringCount(CppSQLite3DB& db);
 };
