@@ -454,6 +454,16 @@ CREATE TABLE SaleOrderBillItems (
 CREATE INDEX IX_SaleOrderBillItems_Bill ON SaleOrderBillItems(SaleOrderID);
 CREATE INDEX IX_SaleOrderBillItems_Product ON SaleOrderBillItems(ProductID);
 
+-- Bill searches, reports and deliveries: the bills of a date range, a bill's lines by its
+-- code (the searches join lines so), the sale bills that delivered an order.
+CREATE INDEX IX_SaleBills_Date ON SaleBills(BillDate);
+CREATE INDEX IX_PurBills_Date ON PurBills(BillDate);
+CREATE INDEX IX_SaleOrderBills_Date ON SaleOrderBills(BillDate);
+CREATE INDEX IX_SaleBillItems_Code ON SaleBillItems(BillCode);
+CREATE INDEX IX_PurBillItems_Code ON PurBillItems(BillCode);
+CREATE INDEX IX_SaleOrderBillItems_Code ON SaleOrderBillItems(BillCode);
+CREATE INDEX IX_SaleBills_Order ON SaleBills(SaleOrderID);
+
 -- ======================================================================================
 -- Stock
 -- ======================================================================================

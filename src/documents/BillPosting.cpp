@@ -26,11 +26,15 @@ constexpr PartnerTexts kSupplierTexts = {
     L"该单存在欠款，必须选择一个确定的供应商!", L"读取默认供应商资料数据失败!", L"默认供应商资料不存在!",
     L"读取供应商资料数据失败！", L"创建供应商资料失败", L"读取初始化供应商资料数据失败！"};
 
-// Bills, lines, key, numbering, partner type, order link, default partner, messages.
+// Bills, lines, key, numbering, partner type, order link, default partner, messages,
+// discount columns, operation log.
 extern constexpr BillRoad kSaleRoad = {
-    L"SaleBills", L"SaleBillItems", L"SaleID", L"XSD", 1, true, kRetailCustomer, kCustomerTexts};
+    L"SaleBills", L"SaleBillItems", L"SaleID", L"XSD", 1, true, kRetailCustomer, kCustomerTexts, true, true};
 extern constexpr BillRoad kPurchaseRoad = {
-    L"PurBills", L"PurBillItems", L"PurID", L"JHD", 2, false, kSystemSupplier, kSupplierTexts};
+    L"PurBills", L"PurBillItems", L"PurID", L"JHD", 2, false, kSystemSupplier, kSupplierTexts, true, true};
+extern constexpr BillRoad kOrderRoad = {
+    L"SaleOrderBills", L"SaleOrderBillItems", L"SaleOrderID", L"XSDD", 1, false, kRetailCustomer, kCustomerTexts,
+    false, false};
 // clang-format on
 
 int BillPosting::Fail(const CString& message) {
@@ -85,7 +89,7 @@ int BillPosting::OpenBill(BillHeader& bill, double accountMove, const std::funct
     if (!NumberBill(bill, codeTaken)) return -1;
     const int id = WriteHeader(bill);
     if (id < 1) return -1;
-    JournalNewBill(bill.billCode);
+    if (road_.journalled) JournalNewBill(bill.billCode);
     return id;
 }
 
@@ -164,18 +168,29 @@ bool BillPosting::NumberBill(BillHeader& bill, const std::function<int(const CSt
     return true;
 }
 
+SqlText BillPosting::HeaderInsert(const BillHeader& bill, const CString& now) const {
+    if (!road_.discounted)  // an order keeps its total and deposit only
+        return Sql(L" INSERT INTO %s(  BillCode, CompanyID, CompanyCode, CompanyName,SettleAcctID,SettleAcctName, "
+                   L"BillAmount, GetAmount,  BillDate, UserID, UserName, CreateDate, LastUpdateDate, Remark ,BillType  "
+                   L") VALUES (   '%s' , %d,  '%s',  '%s',%d, '%s',     %.08lf, %.08lf,  '%s', %d, '%s', '%s', '%s', "
+                   L"'%s', '%s'  )  ; ",
+                   road_.billsTable, Quoted(bill.billCode), bill.companyID, Quoted(bill.companyCode),
+                   Quoted(bill.companyName), bill.settleAcctID, Quoted(bill.settleAcctName), bill.billAmountValue,
+                   bill.getAmountValue, Quoted(bill.billDate), 0, Quoted(bill.userName), Quoted(now), Quoted(now),
+                   Quoted(bill.remark), Quoted(bill.billType));
+    return Sql(L" INSERT INTO %s(  BillCode, CompanyID, CompanyCode, CompanyName,SettleAcctID,SettleAcctName, "
+               L"BillAmount, DiscountAmount, DiscountRate, GetAmount, OweAmount,  BillDate, UserID, UserName, "
+               L"CreateDate, LastUpdateDate, Remark ,BillType  ) VALUES (   '%s' , %d,  '%s',  '%s',%d, '%s',     "
+               L"%.08lf, %.08lf, %.08lf, %.08lf, %.08lf,  '%s', %d, '%s', '%s', '%s', '%s', '%s'  )  ; ",
+               road_.billsTable, Quoted(bill.billCode), bill.companyID, Quoted(bill.companyCode),
+               Quoted(bill.companyName), bill.settleAcctID, Quoted(bill.settleAcctName), bill.billAmountValue,
+               bill.discountAmountValue, ParseAmount(bill.discountRate) * 0.01, bill.getAmountValue, bill.owed,
+               Quoted(bill.billDate), 0, Quoted(bill.userName), Quoted(now), Quoted(now), Quoted(bill.remark),
+               Quoted(bill.billType));
+}
+
 int BillPosting::WriteHeader(const BillHeader& bill) {
-    const CString now = CSysBLL().GetTimeNowLong();
-    const SqlText insert =
-        Sql(L" INSERT INTO %s(  BillCode, CompanyID, CompanyCode, CompanyName,SettleAcctID,SettleAcctName, BillAmount, "
-            L"DiscountAmount, DiscountRate, GetAmount, OweAmount,  BillDate, UserID, UserName, CreateDate, "
-            L"LastUpdateDate, Remark ,BillType  ) VALUES (   '%s' , %d,  '%s',  '%s',%d, '%s',     %.08lf, %.08lf, "
-            L"%.08lf, %.08lf, %.08lf,  '%s', %d, '%s', '%s', '%s', '%s', '%s'  )  ; ",
-            road_.billsTable, Quoted(bill.billCode), bill.companyID, Quoted(bill.companyCode),
-            Quoted(bill.companyName), bill.settleAcctID, Quoted(bill.settleAcctName), bill.billAmountValue,
-            bill.discountAmountValue, ParseAmount(bill.discountRate) * 0.01, bill.getAmountValue, bill.owed,
-            Quoted(bill.billDate), 0, Quoted(bill.userName), Quoted(now), Quoted(now), Quoted(bill.remark),
-            Quoted(bill.billType));
+    const SqlText insert = HeaderInsert(bill, CSysBLL().GetTimeNowLong());
     db_.execDML(insert);
     const int id = db_.execScalar(Sql(L" SELECT  MAX(%s) FROM  %s ;", road_.keyColumn, road_.billsTable));
     if (id < 1) {
@@ -273,8 +288,10 @@ StoredBill BillPosting::ReadStoredBill(const SqlText& sql) {
     StoredBill bill;
     CppSQLite3Query header = db_.execQuery(sql);
     if (header.eof()) return bill;
-    bill.discountAmount = header.getFloatField(L"DiscountAmount");
-    bill.oweAmount = header.getFloatField(L"OweAmount");
+    if (road_.discounted) {
+        bill.discountAmount = header.getFloatField(L"DiscountAmount");
+        bill.oweAmount = header.getFloatField(L"OweAmount");
+    }
     bill.getAmount = header.getFloatField(L"GetAmount");
     bill.billCode = header.getStringField(L"BillCode");
     bill.billType = header.getStringField(L"BillType");
@@ -307,15 +324,17 @@ int BillPosting::CodeTaken(CppSQLite3DB& db, const SqlText& sql) {
 
 CppSQLite3Query BillPosting::BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns) {
     return Guard(Log(), CppSQLite3Query(), [&] {
+        const wchar_t* discounts = road.discounted ? L", B.DiscountAmount, B.DiscountRate, B.OweAmount, "
+                                                     L"A.OriginalPrice, A.DisRate"
+                                                   : L"";
         return db.execQuery(
             Sql(L"SELECT A.ProductID, A.ProductCode, A.ProductName, B.SettleAcctName, A.ItemCount, A.UnitName, "
                 L"A.Price, A.Amount AS ItemAmount, A.Remark AS ItemRemark, A.ShowUnitName, A.Coefficient, "
                 L"A.ShowItemCount, A.ShowPrice, B.%s AS BillID, B.BillCode, B.CompanyName, B.BillAmount, B.BillType, "
-                L"B.DiscountAmount, B.DiscountRate, B.GetAmount, B.OweAmount, B.BillDate, B.Remark AS BillRemark, "
-                L"A.OriginalPrice, A.DisRate%s FROM %s B INNER JOIN %s A ON A.%s = B.%s WHERE B.%s='%d' "
-                L"ORDER BY A.ROWID",
-                road.keyColumn, extraColumns, road.billsTable, road.itemsTable, road.keyColumn, road.keyColumn,
-                road.keyColumn, billID));
+                L"B.GetAmount, B.BillDate, B.Remark AS BillRemark%s%s FROM %s B INNER JOIN %s A ON A.%s = B.%s "
+                L"WHERE B.%s='%d' ORDER BY A.ROWID",
+                road.keyColumn, discounts, extraColumns, road.billsTable, road.itemsTable, road.keyColumn,
+                road.keyColumn, road.keyColumn, billID));
     });
 }
 

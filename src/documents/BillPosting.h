@@ -22,20 +22,23 @@ struct PartnerTexts {
     const wchar_t* unreadable;
 };
 
-// What differs between the sale road and the purchase road.
+// What differs between the sale, purchase and sale order roads.
 struct BillRoad {
-    const wchar_t* billsTable;         // "SaleBills" / "PurBills"
-    const wchar_t* itemsTable;         // "SaleBillItems" / "PurBillItems"
-    const wchar_t* keyColumn;          // "SaleID" / "PurID"
-    const wchar_t* codeType;           // numbering: "XSD" / "JHD"
+    const wchar_t* billsTable;         // "SaleBills" / "PurBills" / "SaleOrderBills"
+    const wchar_t* itemsTable;         // "SaleBillItems" / "PurBillItems" / "SaleOrderBillItems"
+    const wchar_t* keyColumn;          // "SaleID" / "PurID" / "SaleOrderID"
+    const wchar_t* codeType;           // numbering: "XSD" / "JHD" / "XSDD"
     int partnerType;                   // 1 customer / 2 supplier: partners made by name, the balance's sign
     bool deliversOrders;               // the header carries SaleOrderID
     const wchar_t* defaultPartnerSql;  // the system partner of a bill without one
     PartnerTexts texts;
+    bool discounted;                   // the header keeps DiscountAmount, DiscountRate and OweAmount (not orders)
+    bool journalled;                   // the operation log records new bills (not orders)
 };
 
 extern const BillRoad kSaleRoad;
 extern const BillRoad kPurchaseRoad;
+extern const BillRoad kOrderRoad;
 
 // A bill's header on its way in: the caller's texts (already made safe), the amounts read
 // from them, and what the road resolves.
@@ -121,7 +124,8 @@ public:
 
     // 1 when a bill of the road has the code, else 0 (also on a database error, logged).
     static int CodeTaken(CppSQLite3DB& db, const SqlText& sql);
-    // The bill's lines with its header fields repeated (and the road's own `extraColumns`).
+    // The bill's lines with its header fields repeated (with the discounts where the road
+    // keeps them, and the road's own `extraColumns`).
     static CppSQLite3Query BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns);
 
 private:
@@ -140,6 +144,7 @@ private:
     bool NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken);
     // The header row; its new key, or -1.
     int WriteHeader(const BillHeader& bill);
+    SqlText HeaderInsert(const BillHeader& bill, const CString& now) const;
     // The operation log; an error only leaves its message in the error text.
     void JournalNewBill(const CString& billCode);
     // The texts (made safe) and numbers of an item row.

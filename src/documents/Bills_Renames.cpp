@@ -34,3 +34,11 @@ int CPurBLL::UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CS
 int COrderSaleBLL::UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error) {
     return RenamePartnerInBills(db, L"SaleOrderBills", companyID, name, code, error);
 }
+
+// Bill lines carry no partner columns (a product's own renames reach them through the product
+// service), so a partner rename has nothing to change in them.
+int CSaleBLL::UpdateBillProName(CppSQLite3DB&, int, CString, CString, CString&) { return 0; }
+
+int CPurBLL::UpdateBillProName(CppSQLite3DB&, int, CString, CString, CString&) { return 0; }
+
+int COrderSaleBLL::UpdateBillProName(CppSQLite3DB&, int, CString, CString, CString&) { return 0; }

@@ -40,3 +40,47 @@ int COrderSaleBLL::UpdateOrderBillStatus(CppSQLite3DB& db, int billState, int sa
         return 1;
     });
 }
+
+int COrderSaleBLL::GetOrderBillStatus(CppSQLite3DB& db, int saleOrderID, int saleID) {
+    ServiceLock lock;
+    return Guard(Log(), 0, [&] {
+        if (saleID == 0 && saleOrderID != 0)
+            return db.execScalar(Sql(L"Select BillState from SaleOrderBills Where SaleOrderID=%d", saleOrderID));
+        if (saleID != 0 && saleOrderID == 0)
+            return db.execScalar(Sql(L"Select A.BillState as BillState from SaleOrderBills a inner join SaleBills b "
+                                     L"on A.BillCode=B.SaleOrderCode Where b.SaleID=%d",
+                                     saleID));
+        return 0;
+    });
+}
+
+int COrderSaleBLL::UpdateOrderBillItemStatus(CppSQLite3DB& db, int itemState, int saleOrderItemID, int saleOrderID,
+                                             int reset) {
+    ServiceLock lock;
+    return Guard(Log(), 0, [&] {
+        if (reset != 0)
+            db.execDML(L"Update SaleOrderBillItems set ItemState=0");
+        else
+            db.execDML(Sql(L"Update SaleOrderBillItems set ItemState=%d where SaleOrderID=%d And SaleOrderItemID=%d",
+                           itemState, saleOrderID, saleOrderItemID));
+        return 1;
+    });
+}
+
+CppSQLite3Query COrderSaleBLL::GetOrderSend(CppSQLite3DB& db, int saleOrderID, CString& error) {
+    ServiceLock lock;
+    return Guard(Report(error), CppSQLite3Query(), [&] {
+        return db.execQuery(Sql(L"Select * from SaleBills where IsSystem=0 And SaleOrderID<>0 And SaleOrderID=%d "
+                                L"ORDER BY  BillDate   DESC,BillCode DESC ;",
+                                saleOrderID));
+    });
+}
+
+int COrderSaleBLL::SaleOrderIsPush(CppSQLite3DB& db, int saleOrderID, CString& error) {
+    ServiceLock lock;
+    return Guard(Report(error), -1, [&] {
+        CppSQLite3Query pushed = db.execQuery(Sql(
+            L"Select count(1) as bPush from SaleBills where SaleOrderID<>0 And SaleOrderID=%d limit 1", saleOrderID));
+        return pushed.eof() ? 0 : pushed.getIntField(L"bPush");
+    });
+}

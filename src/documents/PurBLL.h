@@ -38,8 +38,23 @@ public:
     // --- Renames ---
     // A partner's new name and code into its stored bills; statement status, -1 on error.
     int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
+    // Bill lines carry no partner: nothing to change; 0.
+    int UpdateBillProName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
 
     // --- Bill queries ---
+    // The bill header / its lines, by ID or by code.
+    CppSQLite3Query QueryBillByID(CppSQLite3DB& db, int purID, CString& error);
+    CppSQLite3Query QueryBillByCode(CppSQLite3DB& db, CString billCode, CString& error);
+    CppSQLite3Query QueryBillItemByID(CppSQLite3DB& db, int purID, CString& error);
+    CppSQLite3Query QueryBillItemByCode(CppSQLite3DB& db, CString billCode, CString& error);
     // Number of lines that use the product; -1 after a database error (error text and log).
     int QueryBillByProductID(CppSQLite3DB& db, int ProductID, CString& error);
+    // Real purchase bills of the date range ("" = from the system start / up to 2999-12-31)
+    // with the keyword in the bill, its supplier, account or lines; the supplier must still
+    // exist. Newest first. (The customer/product report of purchases is CSaleBLL's, kind 2.)
+    CppSQLite3Query QuryBillList(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword,
+                                 CString& error);
+    // Every line of the bills the keyword finds, with the bill's discount (rates in percent).
+    CppSQLite3Query QuryBillItemList(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword,
+                                     CString& error);
 };

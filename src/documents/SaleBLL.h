@@ -45,8 +45,31 @@ public:
     // --- Renames ---
     // A partner's new name and code into its stored bills; statement status, -1 on error.
     int UpdateBillComName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
+    // Bill lines carry no partner: nothing to change; 0.
+    int UpdateBillProName(CppSQLite3DB& db, int companyID, CString name, CString code, CString& error);
 
     // --- Bill queries ---
+    // The bill header / its lines, by ID or by code.
+    CppSQLite3Query QueryBillByID(CppSQLite3DB& db, int saleID, CString& error);
+    CppSQLite3Query QueryBillByCode(CppSQLite3DB& db, CString billCode, CString& error);
+    CppSQLite3Query QueryBillItemByID(CppSQLite3DB& db, int saleID, CString& error);
+    CppSQLite3Query QueryBillItemByCode(CppSQLite3DB& db, CString billCode, CString& error);
     // Number of lines that use the product; -1 after a database error (error text and log).
     int QueryBillByProductID(CppSQLite3DB& db, int ProductID, CString& error);
+    // Real sale bills (no virtual or deleted ones) of the date range ("" = from the system
+    // start / up to 2999-12-31) with the keyword in the bill, its customer, account, lines or
+    // order code; the customer must still exist. Newest first. The statement is logged.
+    CppSQLite3Query QuryBillList(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword,
+                                 CString& error);
+    // Every line of the bills the keyword finds, with the bill's discount (rates in percent).
+    CppSQLite3Query QuryBillItemList(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword,
+                                     CString& error);
+    // Bill lines per customer and product: kind 1 sales, 2 purchases (any other kind gives
+    // nothing); customer names containing `companyName`; "" dates = 2000-01-01 / 2100-12-31.
+    // Unlike the searches, it does not leave deleted or virtual bills out.
+    CppSQLite3Query QueryBillRpt(CppSQLite3DB& db, int kind, CString companyName, CString startDate, CString endDate);
+    // Per operator whose name contains `userName`: BillAmount (before discounts),
+    // DiscountAmount (the discounts given) and RelBillAmount (the amounts due).
+    CppSQLite3Query QurySellerList(CppSQLite3DB& db, CString startDate, CString endDate, CString userName,
+                                   CString& error);
 };

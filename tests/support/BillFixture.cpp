@@ -1,5 +1,7 @@
 #include "support/BillFixture.h"
 
+#include <algorithm>
+
 #include "common/AmountText.h"
 
 using shopbiz::Fmt;
@@ -23,6 +25,13 @@ BillItemRows Items(std::initializer_list<ItemRow> rows) {
     return items;
 }
 
+OrderItemRows OrderRows(std::initializer_list<ItemRow> rows) {
+    const BillItemRows items = Items(rows);
+    OrderItemRows lines(items.size());
+    for (size_t i = 0; i < items.size(); ++i) std::copy_n(items[i].begin(), lines[i].size(), lines[i].begin());
+    return lines;
+}
+
 int BillFixture::Sale(const BillArgs& b, const BillItemRows& items, int count) {
     return sale.InsertBill(db, b.code, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount, b.discountRate,
                            b.getAmount, b.remark, items, All(items, count), L"", b.user, error, b.type);
@@ -31,6 +40,12 @@ int BillFixture::Sale(const BillArgs& b, const BillItemRows& items, int count) {
 int BillFixture::Purchase(const BillArgs& b, const BillItemRows& items, int count) {
     return pur.InsertBill(db, b.code, b.type, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount,
                           b.discountRate, b.getAmount, b.remark, items, All(items, count), L"", b.user, error);
+}
+
+int BillFixture::Order(const BillArgs& b, std::initializer_list<ItemRow> rows, int count) {
+    const int n = count < 0 ? static_cast<int>(rows.size()) : count;
+    return orders.InsertBill(db, b.code, b.settleAcct, b.date, b.company, b.billAmount, b.discountAmount,
+                             b.discountRate, b.getAmount, b.remark, OrderRows(rows), n, b.user, error, b.type);
 }
 
 int BillFixture::PutCompany(const wchar_t* name, int type, double balance) {

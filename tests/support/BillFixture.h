@@ -15,6 +15,8 @@ struct ItemRow {
     const wchar_t *showPrice = nullptr, *originalPrice = nullptr, *disRate = L"1";
 };
 BillItemRows Items(std::initializer_list<ItemRow> rows);
+// The same as order rows (the first twelve texts).
+OrderItemRows OrderRows(std::initializer_list<ItemRow> rows);
 
 // The header texts of a bill. Nothing owed unless the amounts say so.
 struct BillArgs {
@@ -32,6 +34,8 @@ protected:
     // Post all rows (or the first `count`): the new bill ID, -1 or -2; `error` as the service left it.
     int Sale(const BillArgs& bill, const BillItemRows& items, int count = -1);
     int Purchase(const BillArgs& bill, const BillItemRows& items, int count = -1);
+    // A sale order of the rows (their first twelve texts), or of the first `count`.
+    int Order(const BillArgs& bill, std::initializer_list<ItemRow> rows, int count = -1);
     // Every row of the query: fields joined by '|', rows by "; ".
     CString Rows(const CString& sql) { CString rows = RowsOf(db, sql); rows.Replace(L"\n", L"; "); return rows; }
     int Count(const wchar_t* table) { return Int(shopbiz::Fmt(L"SELECT COUNT(*) FROM %s", table)); }
@@ -46,6 +50,7 @@ protected:
     double AccountBalance(const wchar_t* a) { return Named(L"CurAmount FROM SettleAcct WHERE SettleAcctName", a); }
     CSaleBLL sale;
     CPurBLL pur;
+    COrderSaleBLL orders;
     CString error;
 
 private:
