@@ -62,7 +62,7 @@ int RunDemo(const Invocation& invocation) {
         Clock::UseSystemClock();
     } catch (std::exception& e) {
         Clock::UseSystemClock();
-        PrintError("demo: " + std::string(e.what()) + "; nothing was left at " + path);
+        PrintError("demo: " + MessageText(CString::FromUtf8(e.what())) + "; nothing was left at " + path);
         return kFailed;
     } catch (CppSQLite3Exception& e) {
         Clock::UseSystemClock();
