@@ -50,7 +50,8 @@ protected:
         fs::create_directories(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
-    fs::path dir = fs::path(::testing::TempDir()) / "shopbiz_examples";
+    fs::path dir = fs::path(::testing::TempDir()) /
+                   ("shopbiz_examples_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
 // In the order of the documents, in one directory: a later example may use the shop database
