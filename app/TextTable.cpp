@@ -38,32 +38,32 @@ int DisplayWidth(const CString& text) {
     return w;
 }
 
-TextTable::TextTable(std::vector<CString> headers) : headers_(std::move(headers)), right_(headers_.size(), false) {}
+TextTable::TextTable(std::vector<CString> headers) : headers_(std::move(headers)) {}
 
 void TextTable::AddRow(std::vector<CString> cells) {
     cells.resize(headers_.size());
     rows_.push_back(std::move(cells));
 }
 
-void TextTable::SetRightAligned(size_t column, bool right) {
-    if (column < right_.size()) right_[column] = right;
-}
-
 void TextTable::Print(std::ostream& out) const {
     std::vector<int> width(headers_.size(), 0);
+    std::vector<bool> right(headers_.size(), !rows_.empty());
     for (size_t c = 0; c < headers_.size(); ++c) width[c] = DisplayWidth(headers_[c]);
     for (const auto& row : rows_)
-        for (size_t c = 0; c < row.size(); ++c) width[c] = std::max(width[c], DisplayWidth(row[c]));
+        for (size_t c = 0; c < row.size(); ++c) {
+            width[c] = std::max(width[c], DisplayWidth(row[c]));
+            if (!LooksNumeric(row[c])) right[c] = false;
+        }
 
     auto line = [&](const std::vector<CString>& cells, bool header) {
         std::string text;
         for (size_t c = 0; c < cells.size(); ++c) {
             int pad = width[c] - DisplayWidth(cells[c]);
-            bool right = right_[c] && !header;
+            const bool toRight = right[c] && !header;
             if (c) text += "  ";
-            if (right) text.append(static_cast<size_t>(pad), ' ');
+            if (toRight) text.append(static_cast<size_t>(pad), ' ');
             text += cells[c].ToUtf8();
-            if (!right && c + 1 < cells.size()) text.append(static_cast<size_t>(pad), ' ');
+            if (!toRight && c + 1 < cells.size()) text.append(static_cast<size_t>(pad), ' ');
         }
         out << text << '\n';
     };
@@ -78,16 +78,11 @@ TextTable TextTable::FromQuery(CppSQLite3Query& q) {
     std::vector<CString> headers;
     for (int i = 0; i < q.numFields(); ++i) headers.push_back(q.fieldName(i));
     TextTable table(headers);
-    std::vector<bool> numeric(headers.size(), true);
     for (; !q.eof(); q.nextRow()) {
         std::vector<CString> cells;
-        for (int i = 0; i < q.numFields(); ++i) {
-            cells.push_back(q.fieldIsNull(i) ? CString(L"NULL") : q.fieldValue(i));
-            if (!LooksNumeric(cells.back())) numeric[static_cast<size_t>(i)] = false;
-        }
+        for (int i = 0; i < q.numFields(); ++i) cells.push_back(q.fieldIsNull(i) ? CString(L"NULL") : q.fieldValue(i));
         table.AddRow(std::move(cells));
     }
-    for (size_t c = 0; c < numeric.size(); ++c) table.SetRightAligned(c, numeric[c] && table.RowCount() > 0);
     return table;
 }
 

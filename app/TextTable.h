@@ -15,8 +15,7 @@ class TextTable {
 public:
     explicit TextTable(std::vector<CString> headers);
     void AddRow(std::vector<CString> cells);
-    // Numeric columns are right-aligned, the others left-aligned.
-    void SetRightAligned(size_t column, bool right = true);
+    // Columns whose every cell is a number (or empty) are right-aligned, the others left-aligned.
     void Print(std::ostream& out) const;
     size_t RowCount() const { return rows_.size(); }
 
@@ -26,7 +25,6 @@ public:
 private:
     std::vector<CString> headers_;
     std::vector<std::vector<CString>> rows_;
-    std::vector<bool> right_;
 };
 
 // Terminal columns taken by the text.

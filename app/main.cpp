@@ -1,43 +1,38 @@
 // shopbiz: the command-line host of the shop library.
 #include <iostream>
 
-#include "Commands.h"
+#include "CommandLine.h"
 
 using namespace shopbiz::app;
 
-namespace {
-
-void PrintUsage(std::ostream& out) {
-    out << "usage: shopbiz COMMAND ARGUMENTS\n\ncommands:\n";
-    for (const Command& c : AllCommands()) {
-        std::string head = std::string(c.name) + " " + c.arguments;
-        out << "  " << head << std::string(head.size() < 28 ? 28 - head.size() : 1, ' ') << c.summary << '\n';
-    }
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     if (argc < 2) {
-        PrintUsage(std::cerr);
-        return 2;
+        PrintProgramHelp(std::cerr);
+        return kBadArguments;
     }
     const std::string name = argv[1];
-    if (name == "help" || name == "--help" || name == "-h") {
-        PrintUsage(std::cout);
-        return 0;
-    }
-    for (const Command& c : AllCommands()) {
-        if (name != c.name) continue;
-        Args args(argv + 2, argv + argc);
-        if (args.size() != c.argumentCount) {
-            std::cerr << "shopbiz " << c.name << ": expects " << c.arguments << "\n\n";
-            PrintUsage(std::cerr);
-            return 2;
+    if (name == "--help" || name == "-h" || name == "help") {
+        if (name == "help" && argc == 3) {
+            if (const Command* command = FindCommand(argv[2])) {
+                PrintCommandHelp(*command, std::cout);
+                return kDone;
+            }
         }
-        return c.run(args);
+        PrintProgramHelp(std::cout);
+        return kDone;
     }
-    std::cerr << "shopbiz: unknown command '" << name << "'\n\n";
-    PrintUsage(std::cerr);
-    return 2;
+    if (name == "--version") {
+        std::cout << "shopbiz " << SHOPBIZ_VERSION << '\n';
+        return kDone;
+    }
+    const Command* command = FindCommand(name);
+    if (!command) {
+        std::cerr << "shopbiz: unknown command '" << name << "'\n\n";
+        PrintProgramHelp(std::cerr);
+        return kBadArguments;
+    }
+    Invocation invocation;
+    if (auto exitCode = ReadCommandLine(*command, std::vector<std::string>(argv + 2, argv + argc), invocation))
+        return *exitCode;
+    return command->run(invocation);
 }
