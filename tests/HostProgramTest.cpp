@@ -249,6 +249,10 @@ TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
         EXPECT_EQ(Printed(demo.out, stock.getStringField(0), 1, 4), stock.getStringField(1).ToUtf8())
             << stock.getStringField(0);
     EXPECT_EQ(productCount, 6);
+    // The store manager's summary of a trading day reads what the library makes of it.
+    for (const char* day : {"2026-11-06", "2026-12-01"})
+        EXPECT_EQ(Run({"summary", "shop.db", day}).out, CSysBLL().GetStoreMgrInfo(db, CString::FromUtf8(day)).ToUtf8() + "\n");
+    EXPECT_EQ(Run({"summary", "shop.db", "2026-13-45"}).exitCode, 1);
     db.close();
 
     Outcome again = Run({"demo", "shop.db"});
