@@ -49,15 +49,16 @@ public:
     // Told after each product of a full pass: products done, products to do.
     using CostProgress = std::function<void(int productsDone, int productsTotal)>;
 
-    // Every product with rows to be costed, in one transaction; at the end every row counts as
-    // unchanged (IsCale2 1). 1 done; -1 after any exception: everything is rolled back and
+    // Every product with rows to be costed, in one transaction (a savepoint, so it nests in a
+    // host's own); at the end every row counts as unchanged (IsCale2 1). 1 done; -1 after any exception: everything is rolled back and
     // "ProductID:%d CaculateCost() 异常!" is logged with the product being costed.
     int CaculateCost(CppSQLite3DB& db);
     // The same, telling `progress` after each product. An exception thrown by `progress`
     // cancels the pass like any other error (rolled back, logged, -1).
     int CaculateCost(CppSQLite3DB& db, const CostProgress& progress);
     // One product, from its first uncalculated row on (every row when `recalculateAll`).
-    // Opens no transaction and catches nothing. 1.
+    // Opens no transaction and catches nothing; the rows are written last first, so after a
+    // failure the first changed row still waits and the next calculation redoes them. 1.
     int CaculateCost(CppSQLite3DB& db, int productID, bool recalculateAll);
 
     // The steps of the calculation, each on the database as it stands.
