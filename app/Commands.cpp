@@ -9,6 +9,7 @@ extern const Command kStatusCommand;
 extern const Command kSqlCommand;
 extern const Command kDemoCommand;
 extern const Command kSummaryCommand;
+extern const Command kCostCommand;
 
 const std::vector<const Command*>& AllCommands() {
     static const std::vector<const Command*> commands = {
@@ -16,6 +17,7 @@ const std::vector<const Command*>& AllCommands() {
         &kStatusCommand,
         &kSqlCommand,
         &kDemoCommand,
+        &kCostCommand,
         &kSummaryCommand,
     };
     return commands;

@@ -206,7 +206,7 @@ TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
     Outcome demo = Run({"demo", "shop.db"});
     ASSERT_EQ(demo.exitCode, 0) << demo.err;
     EXPECT_TRUE(demo.Says("posted 4 purchase bills and 13 sale bills")) << demo.out;
-    EXPECT_TRUE(demo.Says("[6/6] moving the finished shop database into place")) << demo.err;
+    EXPECT_TRUE(demo.Says("[7/7] moving the finished shop database into place")) << demo.err;
 
     CppSQLite3DB db;
     db.open((dir / "shop.db").c_str());
@@ -253,6 +253,9 @@ TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
     for (const char* day : {"2026-11-06", "2026-12-01"})
         EXPECT_EQ(Run({"summary", "shop.db", day}).out, CSysBLL().GetStoreMgrInfo(db, CString::FromUtf8(day)).ToUtf8() + "\n");
     EXPECT_EQ(Run({"summary", "shop.db", "2026-13-45"}).exitCode, 1);
+    // The month ends costed: every ledger row has its cost, and a cost run finds nothing to do.
+    EXPECT_EQ(db.execScalar(L"SELECT count(*) FROM Stocks WHERE IsCale = 0 OR IsCale2 = 0"), 0);
+    EXPECT_TRUE(Run({"cost", "shop.db"}).Says("shop.db: costs are current (0 products costed in"));
     db.close();
 
     Outcome again = Run({"demo", "shop.db"});

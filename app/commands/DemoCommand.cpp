@@ -3,6 +3,7 @@
 // and settlement account.
 
 #include <exception>
+#include <stdexcept>
 #include <iostream>
 
 #include "Command.h"
@@ -54,12 +55,15 @@ int RunDemo(const Invocation& invocation) {
     const std::string& path = invocation.args[0];
     CppSQLite3DB db;
     NewShopFile file(path);
-    Progress progress(demo::kMonthStages + 1);
+    Progress progress(demo::kMonthStages + 2);
     if (!file.Create(db)) return kFailed;
     demo::Shop shop(db);
     try {
         demo::PostTheMonth(shop, [&](const char* stage) { progress.Stage(stage); });
         Clock::UseSystemClock();
+        // The month ends with its stock costs current, as the stock reports want them.
+        progress.Stage("costing the stock");
+        if (CStocksBLL().CaculateCost(db) != 1) throw std::runtime_error("the cost calculation failed");
     } catch (std::exception& e) {
         Clock::UseSystemClock();
         PrintError("demo: " + MessageText(CString::FromUtf8(e.what())) + "; nothing was left at " + path);
@@ -91,9 +95,9 @@ extern const Command kDemoCommand{
     "Creates a new shop database at PATH and posts a month of trading into it through the\n"
     "library, as a front end does: suppliers and customers (some created by their bills),\n"
     "products with two units, purchases, sales with discounts, a return, part payments,\n"
-    "receipts and payments. Then prints each product's stock and each partner's and\n"
-    "settlement account's balance. The database appears at PATH only when it is complete;\n"
-    "an existing file is never touched.",
+    "receipts and payments, and brings the stock costs up to date. Then prints each\n"
+    "product's stock and each partner's and settlement account's balance. The database\n"
+    "appears at PATH only when it is complete; an existing file is never touched.",
     {{"PATH", ArgumentKind::Path, "where the new shop database goes"}},
     {},
     RunDemo,
