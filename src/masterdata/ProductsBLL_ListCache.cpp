@@ -39,8 +39,16 @@ void CProductsBLL::GetProdListCache(CppSQLite3DB& db, CStringArray& local, CStri
     if (reload->emptiesLocal) local.RemoveAll();
     if (reload->emptiesOnline) online.RemoveAll();
     Guard(LogFailedStatement(), [&] {
-        for (CppSQLite3Query q = db.execQuery(reload->sql); !q.eof(); q.nextRow())
-            (q.getIntField(L"IsLocal") == 1 ? local : online).Add(ProductEntryOf(q));
+        // Columns by position (ProductName, SearchCode, TypeName, IsLocal): a full reload reads
+        // every product, so no name look-ups per row.
+        for (CppSQLite3Query q = db.execQuery(reload->sql); !q.eof(); q.nextRow()) {
+            CString entry = q.getStringField(1);
+            entry += L'|';
+            entry += q.getStringField(0);
+            entry += L'|';
+            entry += q.getStringField(2);
+            (q.getIntField(3) == 1 ? local : online).Add(entry);
+        }
         // The lists are whole again: every change record is already in them.
         db.execDML(L" DELETE FROM ProdCache ;");
     });
