@@ -162,8 +162,8 @@ public:
 
     // 1 adopted. 0 when a local product already has this name and code, or the product is
     // already a local one (adopted before): `exists` is set and nothing is written. -1 when
-    // no product has the ID. An empty code takes the online product's code, an empty type
-    // its type.
+    // no product has the ID or the name is empty. An empty code takes the online product's
+    // code, an empty type its type. The host's lists get Flag 5 (old entry) and Flag 1.
     int AddProductsNet(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode, CString TypeName,
                        CString UnitName, CString InitStock, CString InPrice, CString Price, bool& exists);
     // The same for an import, where a local product of this name (or, with a code given, of
