@@ -1,4 +1,4 @@
-// The time classes, the log, the message box and the program directory.
+// The time classes, the log and the message box.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -56,16 +56,6 @@ TEST(LogTest, HostFileAndTestCapture) {
     EXPECT_NE(all.str().find("[message box] 提示"), std::string::npos);
     std::remove(path.c_str());
     EXPECT_TRUE(shopbiz::ProgramDirectory().starts_with(L'/') && shopbiz::ProgramDirectory().ends_with(L'/'));
-}
-
-TEST(ProgramDirectoryTest, CanBePointedElsewhereAndBack) {
-    const std::wstring own = shopbiz::ProgramDirectory();
-    shopbiz::SetProgramDirectory(L"/tmp/店");
-    CString directory;
-    CSysBLL().GetCurrentDirectoryW(directory);
-    EXPECT_EQ(directory, L"/tmp/店/");
-    shopbiz::SetProgramDirectory(L"");
-    EXPECT_EQ(shopbiz::ProgramDirectory(), own);
 }
 
 }  // namespace
