@@ -6,6 +6,7 @@
 #include "frame/ServiceTypes.h"
 #include "frame/ShopSchema.h"
 #include "frame/SysBLL.h"
+#include "platform/CFile.h"
 #include "platform/CSWrapper.h"
 #include "platform/Clock.h"
 #include "platform/COleDateTime.h"

@@ -1,5 +1,5 @@
 #pragma once
-// Customers, suppliers and contacts with their balances.
+// Customers, suppliers and contacts with their balances; the address book.
 //
 // Partners live in Companies: CompanyType 1 customer, 2 supplier (3 is a plain contact).
 // Each carries an opening balance (InitAmount, booked through its virtual bill) and a
@@ -76,4 +76,60 @@ public:
     // The pick list of a bill: partners of the type first, then those of the other type.
     CppSQLite3Query QueryCompForBillSelect(CppSQLite3DB& db, CString keyword, bool withSystem, int type,
                                            CString& error);
+
+    // --- Contacts ------------------------------------------------------------------------------
+    // The address book: every customer and supplier is a contact (group "客户" / "供应商",
+    // Companies.ContactGroup), and plain contacts are rows of type 3 with a name, a mobile
+    // number and a group. Names are trimmed. Unless noted: 0 done; -1 after a database error
+    // (logged); -2 refused, nothing written.
+
+    // Adds a plain contact to the group, creating the group when missing. A contact of this
+    // name already in the group is kept as it is (0). -2 for an empty name or group.
+    int AddContacts(CppSQLite3DB& db, CString group, CString name, CString mobile);
+    // Renames the contact, moves it to the group (created when missing) and sets its mobile
+    // (also as its phone). A customer or supplier keeps its type and code, and its customer
+    // prices carry the new name. -2 when another partner of the group has the name, or the
+    // name or group is empty; -3 for an unknown ID.
+    int UpdateContactByID(CppSQLite3DB& db, CString group, CString name, CString mobile, int id);
+    // Ticks (1) or unticks (0) the contact for messages.
+    int UpdateIsSelectByID(CppSQLite3DB& db, int tick, int id);
+    // Unticks every contact.
+    int ClearSelect(CppSQLite3DB& db);
+
+    // --- Contact groups ------------------------------------------------------------------------
+    // Groups are rows of Project with an empty AccountType: ProjectType 6 made by the user, 4
+    // and 5 delivered with the database ("客户", "供应商"); all of them can be renamed and
+    // deleted.
+
+    // Creates a user group unless a group has the name. -2 for an empty name.
+    int AddContactsGroup(CppSQLite3DB& db, CString group);
+    // Renames the group and moves its members along. -2 when a group has the new name or it is
+    // empty.
+    int UpdateContactsGroup(CppSQLite3DB& db, CString newName, CString oldName);
+    // Removes the group; its members keep the group's name.
+    int DeleteContactsGroup(CppSQLite3DB& db, CString group);
+    // Removes the group and every member, all or nothing: -2 when one of them may not be
+    // deleted (CSysBLL::GetTipsMsgByCompanies answers other than 1, or it is a delivered
+    // partner). The members' opening bills and customer prices go with them.
+    int DeletGroupandContacts(CppSQLite3DB& db, CString group);
+    // 1 when an enabled, non-system partner or contact is in the group (an empty name: in any
+    // group), else 0.
+    int IsUseGroup(CppSQLite3DB& db, CString group);
+
+    // --- Contact lists -------------------------------------------------------------------------
+    // An error is logged and gives an empty result.
+
+    // The group's own row.
+    CppSQLite3Query GetContactsGroup(CppSQLite3DB& db, CString group);
+    // Groups whose name holds the text (all of them for ""), by kind and name: with `all`
+    // the delivered groups too, else the user's groups only.
+    CppSQLite3Query GetContactGroup(CppSQLite3DB& db, CString namePart, int all);
+    // Non-system contacts of the group (every group for "") whose search code, name, phone or
+    // mobile holds the keyword, by type; `count` receives their number (-1 after an error).
+    CppSQLite3Query GetContactsByGroup(CppSQLite3DB& db, CString group, CString keyword, long& count);
+    // The ticked contacts.
+    CppSQLite3Query GetContactsBySelect(CppSQLite3DB& db);
+    // Every non-system row of Companies whose name, phone, mobile or search code holds the
+    // keyword, by group and search code. An error also goes into `error`.
+    CppSQLite3Query QueryContactList(CppSQLite3DB& db, CString keyword, CString& error);
 };

@@ -117,10 +117,86 @@ public:
     CppSQLite3Query GetAllProductsID(CppSQLite3DB& db);
     void GetMaxMinProductID(CppSQLite3DB& db, int& maxID, int& minID, CString TypeName, CString key);
 
+    // --- The host's product lists --------------------------------------------------------------
+    // Entries are "SearchCode|ProductName|TypeName". Every change of a product leaves a change
+    // record in ProdCache (Flag 1 added or enabled, 2 updated with new and old entry, 3 local
+    // product deleted, 5 online product removed); the host applies them to its lists.
+
+    // Reloads the enabled products into the lists (local products into `local`, online ones
+    // into `online`) and drops every change record. Mode 0 both lists, 1 local only, 2 online
+    // only, 9 the first 50 local products; any other mode does nothing. The lists a mode
+    // reloads are emptied first. A database error is logged; the lists keep what was read.
+    void GetProdListCache(CppSQLite3DB& db, CStringArray& local, CStringArray& online, int mode);
+    // The change records, highest flag first. Errors pass to the caller.
+    CppSQLite3Query GetProdListCachUpdate(CppSQLite3DB& db);
+    void ClearProdListCache(CppSQLite3DB& db);
+    // Appends "SearchCode|ProductName|ProductCode|UnitName" for every product and each of its
+    // units (a product without unit data once, with its own unit name), by search code.
+    void GetProdListWithUnit(CppSQLite3DB& db, CStringArray& entries, int unused);
+
     // --- Pictures ----------------------------------------------------------------------------
+    // Picture files lie in the program directory (CSysBLL::GetCurrentDirectoryW). The large
+    // picture goes into ProductPictures (one row per product name, replaced), the small one
+    // into Products.MinPicture. A file that cannot be read is logged with its path and leaves
+    // that picture as it was.
+
+    // Reads the large picture from `fileName` and the small one from the same name with "Max"
+    // replaced by "Min". 1 when the product exists (also when a file could not be read); 0
+    // for an unknown product or after a database error (logged). An empty file name deletes
+    // the product's pictures instead (DeleteProductPicture).
+    int InsertProductPicture(CppSQLite3DB& db, CString ProductName, CString fileName);
+    // Runs the statement with the file's bytes bound to its one "?" parameter: 1; 0 when the
+    // file cannot be read (nothing runs). Database errors pass to the caller.
+    int InsertPictureToDataBase(CppSQLite3DB& db, CString sql, CString path);
+    // The product's ProductPictures row; an error is logged and gives an empty result.
+    CppSQLite3Query GetProductPicture(CppSQLite3DB& db, CString ProductName);
     // Clears the product's small picture and removes its large one; 1, or 0 after a
     // database error (logged).
     int DeleteProductPicture(CppSQLite3DB& db, CString ProductName);
+
+    // --- The online catalogue ----------------------------------------------------------------
+    // Products of the online shop's list are rows with IsLocal 0. Adopting one makes it a
+    // local product in place (same ProductID) with its opening stock and ledger row. Texts
+    // are made safe (GetSafeString); empty stock and prices count as 0. Database errors pass
+    // to the caller.
+
+    // 1 adopted. 0 when a local product already has this name and code, or the product is
+    // already a local one (adopted before): `exists` is set and nothing is written. -1 when
+    // no product has the ID or the name is empty. An empty code takes the online product's
+    // code, an empty type its type. The host's lists get Flag 5 (old entry) and Flag 1.
+    int AddProductsNet(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode, CString TypeName,
+                       CString UnitName, CString InitStock, CString InPrice, CString Price, bool& exists);
+    // The same for an import, where a local product of this name (or, with a code given, of
+    // this name or code) already stands for the online one: the online row is deleted instead
+    // and `exists` set (result 0). Change records for the host's lists are written only with
+    // `writeCache`.
+    int AddProductsNetFromImport(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode,
+                                 CString TypeName, CString UnitName, CString InitStock, CString InPrice,
+                                 CString Price, bool& exists, bool writeCache);
+    // Adds a product to the online catalogue unless some product has the name or the code;
+    // with `writeCache` its entry is recorded for the host's online list (Flag 1).
+    void AddSysNetProducts(CppSQLite3DB& db, CString ProductName, CString ProductCode, CString TypeName,
+                           CString UnitName, CString InPrice, CString Price, CString NetPrice, bool writeCache);
+    // Rewrites an online product (an empty type keeps its type). 1 updated; 0 when no online
+    // product has the ID or the name is empty.
+    int UpdateSysNetProducts(CppSQLite3DB& db, int ProductID, CString ProductName, CString ProductCode,
+                             CString TypeName, CString UnitName, CString InitStock, CString InPrice, CString Price);
+    // Online products of the catalogue type and its direct sub-types (SystemProdType); a type
+    // the catalogue does not know gives those of the top-level types. `rowCount` receives the
+    // number of rows.
+    CppSQLite3Query GetNetProducts(CppSQLite3DB& db, CString TypeName, CString unused, long& rowCount);
+    // Sets IsLocal; the statement status (0).
+    int SetNetProductsLocal(CppSQLite3DB& db, int ProductID, int isLocal);
+    // The online shop's price of the product; an empty price is 0. A price that is no number
+    // fails as a database error would, before anything is written.
+    void UpdateNetPrice(CppSQLite3DB& db, CString price, CString ProductName);
+    // An enabled local product exists.
+    bool HaveLocalData(CppSQLite3DB& db);
+    // Some catalogue type's products were imported.
+    bool HaveNetData(CppSQLite3DB& db);
+    // Nothing waits to be imported: the industry data is not marked as still to download
+    // (SystemInfo.Field1 "0") and every chosen catalogue type is imported.
+    bool IsImportedNetProducts(CppSQLite3DB& db);
 
 private:
     // The row update behind UpdateProducts; 1.
