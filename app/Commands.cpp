@@ -8,6 +8,7 @@ extern const Command kInitCommand;
 extern const Command kStatusCommand;
 extern const Command kSqlCommand;
 extern const Command kDemoCommand;
+extern const Command kPrintCommand;
 
 const std::vector<const Command*>& AllCommands() {
     static const std::vector<const Command*> commands = {
@@ -15,6 +16,7 @@ const std::vector<const Command*>& AllCommands() {
         &kStatusCommand,
         &kSqlCommand,
         &kDemoCommand,
+        &kPrintCommand,
     };
     return commands;
 }
