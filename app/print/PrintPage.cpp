@@ -36,6 +36,14 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
+// Codes, dates and other words without blanks are never broken across lines.
+bool IsCode(const std::string& text) {
+    if (text.empty() || text.size() > 16) return false;
+    for (unsigned char c : text)
+        if (c <= ' ' || c >= 0x80) return false;
+    return true;
+}
+
 const char* const kStyle = R"(
   * { box-sizing: border-box; }
   body { margin: 0; color: #111; background: #fff;
@@ -53,6 +61,7 @@ const char* const kStyle = R"(
   table { width: 100%; border-collapse: collapse; }
   th, td { padding: 0.25em 0.4em; text-align: left; vertical-align: top; }
   th { font-weight: 600; white-space: nowrap; }
+  td.code { white-space: nowrap; }
   td.number, th.number { text-align: right; font-variant-numeric: tabular-nums; white-space: nowrap; }
   .totals dd { font-weight: 600; font-variant-numeric: tabular-nums; }
   .capitals { font-weight: 600; }
@@ -86,7 +95,7 @@ const char* const kReceiptStyle = R"(
   .totals { grid-template-columns: 1fr; gap: 0.1em; margin-top: 0.4em; }
   .totals div { justify-content: space-between; }
   .capitals { margin-top: 0.4em; }
-  .printed { margin-top: 0.8em; text-align: center; }
+  .printed { margin-top: 0.8em; display: flex; justify-content: space-between; }
 )";
 
 void FieldList(std::string& html, const char* cssClass, const std::vector<const PrintedField*>& fields) {
@@ -113,11 +122,16 @@ std::string RenderPage(const PrintedDocument& doc, Paper paper) {
             fields.push_back(&field);
         }
     }
-    std::vector<size_t> shown;
-    for (size_t i = 0; i < doc.columns.size(); ++i)
+    // Columns empty in every row take no room; a receipt keeps the columns it has room for.
+    std::vector<size_t> filled, shown;
+    for (size_t i = 0; i < doc.columns.size(); ++i) {
+        bool any = doc.rows.empty();
+        for (const auto& row : doc.rows) any = any || (i < row.size() && !row[i].empty());
+        if (any) filled.push_back(i);
+    }
+    for (size_t i : filled)
         if (paper == Paper::A4 || kReceiptColumns.count(doc.columns[i].code)) shown.push_back(i);
-    if (shown.empty())
-        for (size_t i = 0; i < doc.columns.size(); ++i) shown.push_back(i);
+    if (shown.empty()) shown = filled;
 
     const std::string store = doc.Field("StoreName");
     std::string title = doc.label;
@@ -147,9 +161,11 @@ std::string RenderPage(const PrintedDocument& doc, Paper paper) {
         html += "</tr></thead>\n<tbody>\n";
         for (const auto& row : doc.rows) {
             html += "<tr>";
-            for (size_t i : shown)
-                html += std::string("<td") + (doc.columns[i].number ? " class=\"number\"" : "") + ">" +
-                        Escaped(i < row.size() ? row[i] : "") + "</td>";
+            for (size_t i : shown) {
+                const std::string cell = i < row.size() ? row[i] : "";
+                const char* cssClass = doc.columns[i].number ? " class=\"number\"" : IsCode(cell) ? " class=\"code\"" : "";
+                html += std::string("<td") + cssClass + ">" + Escaped(cell) + "</td>";
+            }
             html += "</tr>\n";
         }
         if (doc.rows.empty())
