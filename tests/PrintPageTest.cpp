@@ -126,6 +126,7 @@ TEST_F(PrintPage, RefusalsAndUnknownBills) {
         {"sales 2013-13-01..", 2, "KEY of a list is a period"},
         {"sale XS2013050001 --keyword x", 2, "--keyword is for the lists"},
         {"sale XS2013050001 --paper a5", 2, "--paper is a4 or receipt"},
+        {"sale XS2013050001 --out " + Quoted(shop.string()), 2, "is the shop database itself"},
     };
     for (const Case& c : cases) {
         const Outcome r = Print(c.words);

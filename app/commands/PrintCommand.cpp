@@ -150,6 +150,12 @@ int RunPrint(const Invocation& invocation) {
     if (invocation.Has("--out") && out.empty()) return BadArgument("--out names no file");
     if (invocation.Has("--pdf") && pdf.empty()) return BadArgument("--pdf names no file");
 
+    // A page never takes the place of the shop database.
+    std::error_code ignored;
+    for (const std::string& file : {out, pdf})
+        if (!file.empty() && fs::equivalent(file, path, ignored))
+            return BadArgument(file + " is the shop database itself; name another file for the page");
+
     CppSQLite3DB db;
     if (!OpenShopDatabase(db, path)) return kFailed;
     std::string html;
