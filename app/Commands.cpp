@@ -8,8 +8,9 @@ extern const Command kInitCommand;
 extern const Command kStatusCommand;
 extern const Command kSqlCommand;
 extern const Command kDemoCommand;
-extern const Command kSummaryCommand;
 extern const Command kCostCommand;
+extern const Command kPrintCommand;
+extern const Command kSummaryCommand;
 
 const std::vector<const Command*>& AllCommands() {
     static const std::vector<const Command*> commands = {
@@ -18,6 +19,7 @@ const std::vector<const Command*>& AllCommands() {
         &kSqlCommand,
         &kDemoCommand,
         &kCostCommand,
+        &kPrintCommand,
         &kSummaryCommand,
     };
     return commands;

@@ -52,6 +52,9 @@ TEST_F(SysIndustry, ChosenTypesAndTheirDates) {
 }
 
 TEST_F(SysIndustry, PrintTemplatesAndTheirValues) {
+    // Templates of this test's own in place of those a new shop holds.
+    Exec(L"DELETE FROM NoteCitation");
+    Exec(L"DELETE FROM NoteType");
     Exec(L"INSERT INTO NoteType (FCode, FNoteTypeName) VALUES ('1', '销售单'), ('2', '进货单')");
     Exec(L"INSERT INTO NoteCitation (FNoteType, FCode, FCitationName) VALUES ('1', 'StoreName', '店名'), "
          L"('1', 'BillAmount', '@金额'), ('2', 'StoreName', '店名')");

@@ -41,6 +41,14 @@ public:
     // The order's lines with its header fields repeated, for turning it into a sale bill.
     CppSQLite3Query GetBillDataByBillID(CppSQLite3DB& db, int saleOrderID);
 
+    // --- Print data ---
+    // The order on the sale bill's document "销售单" (no discount, owed amount or line rates);
+    // "SaleOrderPrintErr:..." on a database error. Otherwise as CSaleBLL::InsertPrintData.
+    int InsertPrintData(CppSQLite3DB& db, CString billCode, int unused, long& rowCount, CString& error);
+    // The orders of QuryBillList (with its state filter) as the document "销售单列表".
+    int InsertSaleListPrintData(CppSQLite3DB& db, int billState, CString startDate, CString endDate, CString keyword,
+                                long& rowCount, CString& error);
+
     // --- Deliveries ---
     // Links the sale bill to the order and adds its quantities (taken back when `reverse` is
     // not 0) to the order lines of the same products, in each line's entered unit; the order

@@ -30,6 +30,14 @@ public:
     // The bill's lines with its header fields repeated, for reopening it.
     CppSQLite3Query GetBillDataByBillID(CppSQLite3DB& db, int purID);
 
+    // --- Print data ---
+    // The bill as the document "进货单" (as CSaleBLL's, with the supplier's fields);
+    // "PurPrintErr:..." on a database error.
+    int InsertPrintData(CppSQLite3DB& db, CString billCode, int unused, long& rowCount, CString& error);
+    // The bills of QuryBillList as the document "进货单列表".
+    int InsertPurListPrintData(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword, long& rowCount,
+                               CString& error);
+
     // --- Virtual bill ---
     // The supplier's opening payable as a system bill, as CSaleBLL's for customers.
     int InsertVirtualBill(CppSQLite3DB& db, CString amount, int companyID, CString& error);

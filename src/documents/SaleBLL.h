@@ -34,6 +34,16 @@ public:
     // The bill's lines with its header fields repeated, for reopening it.
     CppSQLite3Query GetBillDataByBillID(CppSQLite3DB& db, int saleID);
 
+    // --- Print data ---
+    // The bill as the document "销售单" in SysPrintData: its fields, the store's, the
+    // customer's, one table row per line and the quantity total. 0; -1 when there is no such
+    // bill or on a database error ("SalePrintErr:..." in the error text and the log).
+    // `rowCount` receives the number of lines; `unused` is not read. The table is not cleared.
+    int InsertPrintData(CppSQLite3DB& db, CString billCode, int unused, long& rowCount, CString& error);
+    // The bills of QuryBillList as the document "销售单列表": one table row per bill, the sums.
+    int InsertSaleListPrintData(CppSQLite3DB& db, CString startDate, CString endDate, CString keyword, long& rowCount,
+                                CString& error);
+
     // --- Virtual bill ---
     // The customer's opening receivable as a system bill (BillType 0, IsSystem 1) dated with
     // the system start date; a non-zero amount is booked into the customer's balance.

@@ -263,4 +263,8 @@ public:
     // Warehouse rows above the upper or below the lower limit (where the two differ), or
     // below zero. Locked; errors pass to the caller.
     int GetCustProductForWaringCount(CppSQLite3DB& db);
+    // The warehouse rows themselves: kind 1 those above the upper limit, 2 those below the
+    // lower limit or below zero, any other kind both. Locked; a database error goes into the
+    // error text and the log and gives an empty result set.
+    CppSQLite3Query GetCustProductForWaring(CppSQLite3DB& db, CString& error, int kind);
 };
