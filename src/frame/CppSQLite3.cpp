@@ -5,7 +5,11 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/DatabaseErrors.h"
 #include "platform/TextCodec.h"
+#ifdef SHOPBIZ_FAULT_INJECTION
+#include "frame/StatementFaults.h"
+#endif
 
 using shopbiz::Utf8ToWide;
 using shopbiz::WideToUtf8;
@@ -13,6 +17,20 @@ using shopbiz::WideToUtf8;
 namespace {
 
 constexpr int kComponentError = 1000;  // errors of the component itself, not of SQLite
+
+// Every error thrown on this thread is counted, so that a caller can tell that a step failed
+// even when a service inside it answered the error with a failure value alone.
+thread_local unsigned long t_errorsThrown = 0;
+thread_local std::shared_ptr<const std::wstring> t_lastError;
+
+// A test build may make a chosen statement fail before it runs; other builds have no hook.
+#ifdef SHOPBIZ_FAULT_INJECTION
+void BeforeStatement(sqlite3* db, sqlite3_stmt* stmt) {
+    shopbiz::testing::StatementFaults::BeforeStatement(db, sqlite3_sql(stmt));
+}
+#else
+inline void BeforeStatement(sqlite3*, sqlite3_stmt*) {}
+#endif
 
 [[noreturn]] void ThrowComponent(const wchar_t* message, const wchar_t* statement = nullptr) {
     throw CppSQLite3Exception(kComponentError, message, statement);
@@ -73,6 +91,12 @@ sqlite3_stmt* PrepareOne(sqlite3* db, const std::string& text) {
 
 // Steps the statement to its end and finalizes it; throws the statement's own error.
 void RunAndFinalize(sqlite3* db, sqlite3_stmt* stmt) {
+    try {
+        BeforeStatement(db, stmt);
+    } catch (...) {
+        sqlite3_finalize(stmt);
+        throw;
+    }
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }
@@ -104,7 +128,18 @@ bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
 CppSQLite3Exception::CppSQLite3Exception(int errorCode, const wchar_t* message, const wchar_t* statement)
     : mnErrCode(errorCode),
       mpszErrMess(std::make_shared<const std::wstring>(message ? message : L"")),
-      mpszStatement(statement && *statement ? std::make_shared<const std::wstring>(statement) : nullptr) {}
+      mpszStatement(statement && *statement ? std::make_shared<const std::wstring>(statement) : nullptr) {
+    ++t_errorsThrown;
+    t_lastError = mpszErrMess;
+}
+
+namespace shopbiz::detail {
+
+unsigned long DatabaseErrorsThrown() { return t_errorsThrown; }
+
+CString LastDatabaseError() { return t_lastError ? CString(t_lastError->c_str()) : CString(); }
+
+}  // namespace shopbiz::detail
 
 // ---------------------------------------------------------------------------------------
 // Shared states
@@ -317,6 +352,7 @@ void CppSQLite3Statement::bindNull(int param) {
 
 int CppSQLite3Statement::execDML() {
     sqlite3_stmt* s = Checked();
+    BeforeStatement(state_->db, s);
     ConnectionMutex hold(state_->db);
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
@@ -336,6 +372,7 @@ CppSQLite3Query CppSQLite3Statement::execQuery() {
     q->db = state_->db;
     q->stmt = s;
     q->owner = state_;
+    BeforeStatement(state_->db, s);
     int n = sqlite3_column_count(s);
     for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(s, i)));
     q->Step();
@@ -406,6 +443,7 @@ CppSQLite3Query CppSQLite3DB::execQuery(const wchar_t* sql) {
         q->stmt = PrepareOne(db, text);
     }
     if (!q->stmt) return CppSQLite3Query(std::move(q));  // no statement in the text: an empty result
+    BeforeStatement(db, q->stmt);
     const int n = sqlite3_column_count(q->stmt);
     q->names.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(q->stmt, i)));
