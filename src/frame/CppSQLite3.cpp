@@ -225,14 +225,12 @@ struct QueryState {
     std::string kept;
     std::string sql;  // the text as given, for errors
     int columns = 0;
-    // The column names as wide text, made when first asked for (and before the statement
-    // goes, so that they outlive it).
+    // The column names as wide text, made when first asked for.
     std::vector<std::wstring> names;
 
     ~QueryState() { Finalize(); }
     void Finalize() {
         if (stmt) {
-            Names();
             if (owner) {
                 sqlite3_reset(stmt);
             } else if (std::shared_ptr<StatementCache> keeper = kept.empty() ? nullptr : cache.lock()) {

@@ -14,11 +14,20 @@ bool IsWordStart(char c) {
 }
 bool IsWordChar(char c) { return IsWordStart(c) || IsDigit(c) || c == '$'; }
 
-std::string Upper(std::string_view word) {
-    std::string w(word);
-    for (char& c : w)
+// The word is the upper-case keyword, ASCII case aside.
+bool Is(std::string_view word, std::string_view keyword) {
+    if (word.size() != keyword.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return w;
+        if (c != keyword[i]) return false;
+    }
+    return true;
+}
+
+template <class... Keywords>
+bool IsAny(std::string_view word, Keywords... keywords) {
+    return (Is(word, keywords) || ...);
 }
 
 // Where a literal stands: inside a select list or an ORDER BY / GROUP BY it stays in the text.
@@ -39,22 +48,19 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
     while (i < n && IsBlank(sql[i])) ++i;
     size_t w = i;
     while (w < n && IsWordChar(sql[w])) ++w;
-    const std::string first = Upper(sql.substr(i, w - i));
-    if (first == "BEGIN" || first == "COMMIT" || first == "END" || first == "ROLLBACK" || first == "SAVEPOINT" ||
-        first == "RELEASE") {
+    const std::string_view first = sql.substr(i, w - i);
+    if (IsAny(first, "BEGIN", "COMMIT", "END", "ROLLBACK", "SAVEPOINT", "RELEASE")) {
         out.text.assign(sql);  // no values in these: kept as they stand
         return true;
     }
-    if (first != "SELECT" && first != "INSERT" && first != "UPDATE" && first != "DELETE" && first != "REPLACE" &&
-        first != "WITH" && first != "VALUES")
-        return false;
+    if (!IsAny(first, "SELECT", "INSERT", "UPDATE", "DELETE", "REPLACE", "WITH", "VALUES")) return false;
 
     out.text.reserve(n + 16);
     std::vector<Level> levels(1);
-    std::string previous;  // the word just before, upper-cased; "" after anything else
+    std::string_view previous;  // the word just before; empty after anything else
     auto mayTakeOut = [&] {
         const Level& l = levels.back();
-        return !l.selectList && !l.ordering && previous != "AS" && previous != "COLLATE" && out.values.size() < 900;
+        return !l.selectList && !l.ordering && !IsAny(previous, "AS", "COLLATE") && out.values.size() < 900;
     };
 
     for (i = 0; i < n;) {
@@ -100,7 +106,7 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
                 out.text.append(sql.substr(i, j + 1 - i));
             }
             i = j + 1;
-            previous.clear();
+            previous = {};
             continue;
         }
         if (c == '"' || c == '`' || c == '[') {
@@ -118,7 +124,7 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
             }
             out.text.append(sql.substr(i, j + 1 - i));
             i = j + 1;
-            previous.clear();
+            previous = {};
             continue;
         }
         if (IsDigit(c) || (c == '.' && i + 1 < n && IsDigit(sql[i + 1]))) {
@@ -159,28 +165,27 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
                 out.values.push_back({Literal::Kind::Integer, integer, {}});
             }
             i = j;
-            previous.clear();
+            previous = {};
             continue;
         }
         if (IsWordStart(c)) {
             size_t j = i;
             while (j < n && IsWordChar(sql[j])) ++j;
-            const std::string word = Upper(sql.substr(i, j - i));
-            if ((word == "X") && j < n && sql[j] == '\'') return false;  // a blob literal
+            const std::string_view word = sql.substr(i, j - i);
+            if (Is(word, "X") && j < n && sql[j] == '\'') return false;  // a blob literal
             Level& level = levels.back();
-            if (word == "SELECT") {
+            if (Is(word, "SELECT")) {
                 level.selectList = true;
                 level.ordering = false;
-            } else if (word == "FROM" || word == "WHERE" || word == "HAVING" || word == "LIMIT" || word == "UNION" ||
-                       word == "INTERSECT" || word == "EXCEPT" || word == "WINDOW" || word == "SET" ||
-                       word == "VALUES") {
+            } else if (IsAny(word, "FROM", "WHERE", "HAVING", "LIMIT", "UNION", "INTERSECT", "EXCEPT", "WINDOW", "SET",
+                             "VALUES")) {
                 level.selectList = false;
                 level.ordering = false;
-            } else if (word == "BY" && (previous == "ORDER" || previous == "GROUP")) {
+            } else if (Is(word, "BY") && IsAny(previous, "ORDER", "GROUP")) {
                 level.selectList = false;
                 level.ordering = true;
             }
-            out.text.append(sql.substr(i, j - i));
+            out.text.append(word);
             previous = word;
             i = j;
             continue;
@@ -189,7 +194,7 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
         if (c == '(') levels.emplace_back();
         if (c == ')' && levels.size() > 1) levels.pop_back();
         out.text += c;
-        previous.clear();
+        previous = {};
         ++i;
     }
     return true;
