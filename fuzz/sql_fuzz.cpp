@@ -4,10 +4,16 @@
 // Each input's changes are rolled back, so the inputs do not build on one another.
 #include <sqlite3.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "FuzzInput.h"
 #include "shopbiz.h"
 
 namespace {
+
+// Thousands of virtual machine steps this input has run; past 100 thousand it is stopped.
+int g_steps = 0;
 
 CppSQLite3DB& Shop() {
     static CppSQLite3DB* db = [] {
@@ -16,7 +22,7 @@ CppSQLite3DB& Shop() {
         shopbiz::CreateShopSchema(*shop);
         // A statement that runs away (a recursive query, a huge join) is stopped early, and no
         // value may grow beyond a few megabytes.
-        sqlite3_progress_handler(shop->handle(), 100000, [](void*) { return 1; }, nullptr);
+        sqlite3_progress_handler(shop->handle(), 1000, [](void*) { return ++g_steps > 100 ? 1 : 0; }, nullptr);
         sqlite3_limit(shop->handle(), SQLITE_LIMIT_LENGTH, 1 << 22);
         // Nothing outside the database is reached: no other files attached.
         sqlite3_limit(shop->handle(), SQLITE_LIMIT_ATTACHED, 0);
@@ -54,7 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     CppSQLite3DB& db = Shop();
     const CString sql = fuzzing::WideText(data + 1, size - 1);
-    db.execDML(L"SAVEPOINT fuzz");
+    g_steps = 0;
+    try {
+        db.execDML(L"SAVEPOINT fuzz");
+    } catch (const CppSQLite3Exception& e) {
+        std::fprintf(stderr, "SAVEPOINT failed: %ls\n", e.errorMessage());
+        std::abort();
+    }
     try {
         switch (data[0] % 4) {
             case 0: ReadAll(db.execQuery(sql)); break;
@@ -76,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         e.statement();
     }
     // The input's statement may have ended the transaction itself; start clean either way.
+    g_steps = 0;
     try {
         db.execDML(L"ROLLBACK TO fuzz");
         db.execDML(L"RELEASE fuzz");
