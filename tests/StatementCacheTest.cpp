@@ -31,6 +31,8 @@ TEST(StatementShape, LiteralsThatCanGoAndThoseThatStay) {
         // The select list keeps its literals (and so its column names), ORDER BY its positions.
         {"SELECT 'a', 12 AS n FROM T WHERE x='b' ORDER BY 2 LIMIT 50", "SELECT 'a', 12 AS n FROM T WHERE x=? ORDER BY 2 LIMIT ?",
          "b|50"},
+        {"SELECT coalesce(a,'x'), (SELECT n FROM U WHERE k='y') FROM T WHERE z='w' GROUP BY substr(a,1,3)",
+         "SELECT coalesce(a,'x'), (SELECT n FROM U WHERE k='y') FROM T WHERE z=? GROUP BY substr(a,1,3)", "w"},
         // A REAL is read from its own digits; single digits (flags) and '%' texts (formats) stay.
         {"update products set CurStock = round(ifnull(CurStock,0) + (-10.50000000), 8) where productID = 25",
          "update products set CurStock = round(ifnull(CurStock,0) + (-CAST(? AS REAL)), 8) where productID = ?",

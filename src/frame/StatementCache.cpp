@@ -30,10 +30,12 @@ bool IsAny(std::string_view word, Keywords... keywords) {
     return (Is(word, keywords) || ...);
 }
 
-// Where a literal stands: inside a select list or an ORDER BY / GROUP BY it stays in the text.
+// Where a literal stands: inside a select list or an ORDER BY / GROUP BY it stays in the text, at
+// any depth of brackets, since an unnamed result column is named after its expression as written.
 struct Level {
     bool selectList = false;
     bool ordering = false;
+    bool keep = false;  // opened inside a select list or an ordering
 };
 
 }  // namespace
@@ -60,7 +62,7 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
     std::string_view previous;  // the word just before; empty after anything else
     auto mayTakeOut = [&] {
         const Level& l = levels.back();
-        return !l.selectList && !l.ordering && !IsAny(previous, "AS", "COLLATE") && out.values.size() < 900;
+        return !l.selectList && !l.ordering && !l.keep && !IsAny(previous, "AS", "COLLATE") && out.values.size() < 900;
     };
 
     for (i = 0; i < n;) {
@@ -191,7 +193,12 @@ bool Parameterize(std::string_view sql, ParameterizedSql& out) {
             continue;
         }
         if (c == '?' || c == ':' || c == '@' || c == '$' || c == '#') return false;  // parameters of its own
-        if (c == '(') levels.emplace_back();
+        if (c == '(') {
+            const Level& outer = levels.back();
+            Level inner;
+            inner.keep = outer.keep || outer.selectList || outer.ordering;
+            levels.push_back(inner);
+        }
         if (c == ')' && levels.size() > 1) levels.pop_back();
         out.text += c;
         previous = {};
