@@ -7,6 +7,7 @@
 #include "frame/ServiceFrame.h"
 #include "masterdata/AccInfoBLL.h"
 #include "masterdata/CustomerBLL.h"
+#include "masterdata/ProductsBLL.h"
 
 namespace shopbiz {
 
@@ -315,7 +316,15 @@ int BillPosting::TakeProduct(CppSQLite3Query product, BillLine& line) {
     line.productCode = product.getStringField(L"ProductCode");
     line.searchCode = product.getStringField(L"SearchCode");
     line.secUnitID = product.getIntField(L"SecUnitID");
+    TakeEnteredUnit(line);
     return 1;
+}
+
+int BillPosting::TakeSoldProduct(BillLine& line) {
+    bool exists = false;
+    return TakeProduct(CProductsBLL().AddProducts(db_, line.productName, line.productCode, L"", line.unitName, L"0.0",
+                                                  L"0.0", L"0.0", L"0.0", L"", L"", false, L"", exists),
+                       line);
 }
 
 void BillPosting::TakeEnteredUnit(BillLine& line) {

@@ -131,10 +131,11 @@ public:
     // failure of the line's INSERT fails the posting with the product's name. 1, or the first
     // failure (-1, -2).
     int PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine);
-    // The product from what AddProducts gave back; -2 (and "code~name") when it gave nothing.
+    // The line's product from what AddProducts gave back, and the unit the line was entered in;
+    // -2 (and "code~name") when it gave nothing.
     int TakeProduct(CppSQLite3Query product, BillLine& line);
-    // The unit the line was entered in: the base unit (coefficient "1") or the second unit.
-    static void TakeEnteredUnit(BillLine& line);
+    // The product of a sold or ordered line: found by name and code, or made without prices.
+    int TakeSoldProduct(BillLine& line);
     // The line INSERT, built and run; a database error (or a refused value) fails with the
     // statement, logged.
     bool InsertLine(const std::function<SqlText()>& statement);
@@ -158,6 +159,8 @@ public:
     static CppSQLite3Query BillData(CppSQLite3DB& db, const BillRoad& road, int billID, const wchar_t* extraColumns);
 
 private:
+    // The base unit (coefficient "1") or the second unit.
+    static void TakeEnteredUnit(BillLine& line);
     // A step that cannot go on: Fail (or FailLogged), as a flag.
     bool Refuse(const CString& message, bool logged = false);
     // A step's result as Step gives it: failed when negative or when an error was thrown.

@@ -29,13 +29,8 @@ int PostOrderLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill, i
                   CString& error) {
     CProductsBLL products;
     CSysBLL sys;
-    bool exists = false;
-    const int found =
-        post.TakeProduct(products.AddProducts(db, line.productName, line.productCode, L"", line.unitName, L"0.0",
-                                              L"0.0", L"0.0", L"0.0", L"", L"", false, L"", exists),
-                         line);
+    const int found = post.TakeSoldProduct(line);
     if (found < 0) return found;
-    BillPosting::TakeEnteredUnit(line);
 
     const CString now = sys.GetTimeNowLong();
     // The price per base unit goes in as the caller typed it, when it is a number.

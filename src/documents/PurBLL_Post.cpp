@@ -16,7 +16,6 @@ int PostPurchaseLine(CppSQLite3DB& db, BillPosting& post, const BillHeader& bill
     const int found =
         post.TakeProduct(products.AddProducts(db, line.productName, line.productCode, line.unitName, L"0"), line);
     if (found < 0) return found;
-    BillPosting::TakeEnteredUnit(line);
 
     const CString now = CSysBLL().GetTimeNowLong();
     if (!post.InsertLine([&] {
