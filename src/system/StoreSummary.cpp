@@ -3,6 +3,7 @@
 
 #include "common/NumberText.h"
 #include "frame/ServiceFrame.h"
+#include "masterdata/ProductsBLL.h"
 
 namespace shopbiz {
 
@@ -25,12 +26,22 @@ SummaryPeriod SummaryPeriodOf(const CString& day) {
             covered.GetDay()};
 }
 
-void PartnerBalances(CppSQLite3DB& db, double& receivables, double& payables) {
-    receivables = payables = 0;
+DayFigures ReadDayFigures(CppSQLite3DB& db, CppSQLite3Query incomeRows) {
+    DayFigures f;
+    for (; !incomeRows.eof(); incomeRows.nextRow()) {
+        if (incomeRows.getStringField(L"AccountType") == L"收入")
+            f.income += incomeRows.getFloatField(L"InAmount");
+        else
+            f.expense += incomeRows.getFloatField(L"OutAmount");
+    }
+    incomeRows.finalize();
     CppSQLite3Query q =
         db.execQuery(L"select Companytype,sum(ifnull(CurAmount,0)) as Amount from Companies group by Companytype");
     for (; !q.eof(); q.nextRow())
-        (q.getStringField(L"Companytype") == L"1" ? receivables : payables) += q.getFloatField(L"Amount");
+        (q.getStringField(L"Companytype") == L"1" ? f.receivables : f.payables) += q.getFloatField(L"Amount");
+    q.finalize();
+    f.warnings = CProductsBLL().GetCustProductForWaringCount(db);
+    return f;
 }
 
 int StoreSummaryOnce(CppSQLite3DB& db, const CString& day, CString& summary, int& sent) {

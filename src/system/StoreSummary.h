@@ -15,8 +15,15 @@ struct SummaryPeriod {
 // component's exception for text that is no date.
 SummaryPeriod SummaryPeriodOf(const CString& day);
 
-// What customers owe the shop (CompanyType 1) and what it owes everyone else.
-void PartnerBalances(CppSQLite3DB& db, double& receivables, double& payables);
+// The figures a summary reports: the day's income and expense from `incomeRows` (rows of
+// AccountType, InAmount and OutAmount; "收入" rows count as income, all others as expense),
+// what customers owe the shop (CompanyType 1) and what it owes everyone else, and the
+// number of products under a stock warning.
+struct DayFigures {
+    double income = 0, expense = 0, receivables = 0, payables = 0;
+    int warnings = 0;
+};
+DayFigures ReadDayFigures(CppSQLite3DB& db, CppSQLite3Query incomeRows);
 
 // The day's stored summary into `summary` and `sent` (1); or stores the given one unsent (0).
 int StoreSummaryOnce(CppSQLite3DB& db, const CString& day, CString& summary, int& sent);

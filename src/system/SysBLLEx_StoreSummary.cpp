@@ -2,7 +2,6 @@
 // taken from the sale and purchase bills and the cash journal together.
 #include "common/SysBLLEx.h"
 #include "frame/ServiceFrame.h"
-#include "masterdata/ProductsBLL.h"
 #include "system/StoreSummary.h"
 
 using namespace shopbiz;
@@ -14,8 +13,7 @@ CString CSysBLLEx::GetStoreMgrInfo(CppSQLite3DB& db, CString day) {
         const QuotedSlot from = Quoted(period.from), to = Quoted(period.to);
         // "Union" drops a branch row equal to another, such as the journal's sales line of a
         // day when it equals the day's sale bills.
-        double income = 0, expense = 0;
-        CppSQLite3Query q = db.execQuery(
+        const DayFigures f = ReadDayFigures(db, db.execQuery(
             Sql(L"select 1 as ProjectType,'收入' as AccountType,sum(ifnull(GetAmount,0)) as InAmount,0 as OutAmount "
                 L"from SaleBills Where BillDate >= '%s' and BillDate <'%s' Union "
                 L"select 1 as ProjectType,'支出' as AccountType,0 as InAmount,sum(ifnull(GetAmount,0)) as OutAmount "
@@ -23,19 +21,9 @@ CString CSysBLLEx::GetStoreMgrInfo(CppSQLite3DB& db, CString day) {
                 L"select ProjectType,AccountType,sum(ifnull(InAmount,0)) as InAmount,sum(ifnull(OutAmount,0)) as "
                 L"OutAmount from Account where ProjectType in(1,2,3) And AccountDate >= '%s' and AccountDate <'%s' "
                 L"group by AccountType,ProjectType",
-                from, to, from, to, from, to));
-        for (; !q.eof(); q.nextRow()) {
-            if (q.getStringField(L"AccountType") == L"收入")
-                income += q.getFloatField(L"InAmount");
-            else
-                expense += q.getFloatField(L"OutAmount");
-        }
-        q.finalize();
-        double receivables = 0, payables = 0;
-        PartnerBalances(db, receivables, payables);
-        const int warnings = CProductsBLL().GetCustProductForWaringCount(db);
-        return Fmt(L"昨日收入%.02f元，支出%.02f元，应收款%.02f元，应付款%.02f元,有%d种货品预警。", income, expense,
-                   receivables, payables, warnings);
+                from, to, from, to, from, to)));
+        return Fmt(L"昨日收入%.02f元，支出%.02f元，应收款%.02f元，应付款%.02f元,有%d种货品预警。", f.income, f.expense,
+                   f.receivables, f.payables, f.warnings);
     });
 }
 
