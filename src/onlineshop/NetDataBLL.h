@@ -21,8 +21,8 @@ class CNetDataBLL {
 
 public:
     // --- Posting orders and refunds as sale bills ---
-    // Posts the saved order `tid` as a sale bill of type 3 to the customer "淘宝网客户" (made
-    // on first use) under the operator "taobao_order", and marks the order posted with the
+    // Posts the saved order `tid` as a sale bill of type 3 to the shop's system customer
+    // "淘宝网客户" (made when missing) under the operator "taobao_order", and marks the order posted with the
     // bill's code and the time; `BillCode` (in: the code wanted, may be empty) receives the
     // bill's code. Items are sale item rows (CSaleBLL::InsertBill). The new SaleID, or
     // InsertBill's failure value (-1, -2) with what that posting left kept and the order left
