@@ -114,7 +114,8 @@ public:
     // "desc1 desc2 num_iid" found or made, and mapped. "0" when none can be had.
     CString GetLocalProdID(CppSQLite3DB& db, CString num_iid, CString ProductCode, CString sku_id, CString desc1,
                            CString desc2);
-    // The mapping of the variant, else of the whole item: the product's ID, code and name.
+    // The mapping of the variant, else the item's other mapping (the whole item's first): the
+    // product's ID, code and name.
     bool GetLocalProdBySkuID(CppSQLite3DB& db, CString num_iid, CString sku_id, CString& prodid, CString& ProductCode,
                              CString& ProductName);
     // Maps the item (one variant, or with "" the whole item, replacing its variants' mappings)

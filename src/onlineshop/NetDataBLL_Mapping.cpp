@@ -99,10 +99,10 @@ bool CNetDataBLL::GetLocalProdBySkuID(CppSQLite3DB& db, CString num_iid, CString
         const QuotedSlot item = Quoted(num_iid);
         CppSQLite3Query mapping =
             db.execQuery(Sql(L"SELECT * FROM net_tbprodvyr WHERE num_iid='%s' AND sku_id='%s' ", item, Quoted(sku_id)));
-        // The whole item's mapping serves every variant (and only it: another variant's
-        // product is not this variant's).
+        // Any mapping of the item serves a variant without its own; the whole item's first.
         if (mapping.eof())
-            mapping = db.execQuery(Sql(L"SELECT * FROM net_tbprodvyr WHERE num_iid='%s' AND sku_id='' ", item));
+            mapping = db.execQuery(
+                Sql(L"SELECT * FROM net_tbprodvyr WHERE num_iid='%s' ORDER BY sku_id, rowid", item));
         if (mapping.eof()) return false;
         prodid = mapping.getStringField(L"prodid");
         mapping.finalize();
