@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "documents/SaleBLL.h"
+#include "frame/DatabaseErrors.h"
 #include "onlineshop/NetDataBLL.h"
 #include "onlineshop/NetSupport.h"
 #include "platform/Numbers.h"
@@ -103,6 +104,9 @@ int PostAsSaleBill(CppSQLite3DB& db, const PostingKind& kind, CString& billCode,
     const OnError form = Report(error).LogAs({ErrorText::StatementAndMessage(kind.errorLog),
                                               ErrorText(L"%s\r\n%s", Fmt(L"%s() ERR: %s", kind.method, record))});
     return Guard(form, -1, [&] {
+        // The write lock first: another connection cannot post the same record between the
+        // check below and the marking.
+        Transaction tx = Transaction::ForWriting(db);
         CppSQLite3Query state = db.execQuery(Sql(kind.findSql, Quoted(key)));
         if (state.eof()) return ReportNetFailure(kind.method, record, Fmt(kind.unknown, key));
         if (state.getStringField(L"local_status") == L"1")
@@ -113,11 +117,16 @@ int PostAsSaleBill(CppSQLite3DB& db, const PostingKind& kind, CString& billCode,
         const CString postedAt = CSysBLL().GetTimeNowLong();
         CSaleBLL sale;
         CString code = billCode;
-        Transaction tx(db);
         const int saleID =
             sale.InsertBill(db, code, bill.settleAcctName, bill.billDate, L"淘宝网客户", bill.billAmount,
                             bill.discountAmount, bill.discountRate, bill.getAmount, bill.remark, bill.items,
                             bill.itemCount, bill.unused, L"taobao_order", error, kind.billType);
+        // The database itself rolled everything back (after an I/O error, say): nothing stays.
+        if (!tx.IsOpen()) {
+            const CString reason = error.IsEmpty() ? detail::LastDatabaseError() : error;
+            ReportNetFailure(kind.method, record, reason);
+            return saleID < 1 ? saleID : -1;
+        }
         if (saleID > 0) {
             CppSQLite3Query posted = sale.QueryBillByID(db, saleID, error);
             // The bill just posted cannot be read back: nothing of the call is kept.
@@ -128,6 +137,7 @@ int PostAsSaleBill(CppSQLite3DB& db, const PostingKind& kind, CString& billCode,
             posted.finalize();
             db.execDML(Sql(kind.markSql, Quoted(code), Quoted(postedAt), Quoted(key)));
         }
+        // A refused sale posting keeps what it kept; the record stays unposted.
         tx.Commit();
         if (saleID < 1) {
             ReportNetFailure(kind.method, record, error);
