@@ -9,7 +9,7 @@
 #include "frame/StatementFaults.h"
 #include "support/BillFixture.h"
 
-using shopbiz::Fmt;
+using namespace shopbiz;
 using shopbiz::testing::StatementFaults;
 
 namespace {
