@@ -672,6 +672,197 @@ CREATE TABLE net_tbprodvyr (
 );
 CREATE INDEX IX_net_tbprodvyr_Item ON net_tbprodvyr(num_iid, sku_id);
 
+-- ---- Marketplace orders, refunds, the shop's profile, items and shipping ----------------
+-- Every marketplace value is kept as the text the marketplace sent. local_status '0' = saved,
+-- '1' = posted as a sale bill (local_billcode, at local_date).
+
+-- Orders, one row per marketplace order number (tid). status "WAIT_SELLER_SEND_GOODS" =
+-- paid, waiting to be shipped. companycode, companyname and outerid: the logistics company
+-- and waybill the shop ships with.
+CREATE TABLE net_tbbillmain (
+    seller_nick         TEXT NOT NULL DEFAULT '',
+    buyer_nick          TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    created             TEXT NOT NULL DEFAULT '',
+    tid                 TEXT NOT NULL DEFAULT '',
+    seller_rate         TEXT NOT NULL DEFAULT '',
+    buyer_rate          TEXT NOT NULL DEFAULT '',
+    status              TEXT NOT NULL DEFAULT '',
+    payment             TEXT NOT NULL DEFAULT '',
+    total_fee           TEXT NOT NULL DEFAULT '',
+    post_fee            TEXT NOT NULL DEFAULT '',
+    pay_time            TEXT NOT NULL DEFAULT '',
+    consign_time        TEXT NOT NULL DEFAULT '',
+    buyer_memo          TEXT NOT NULL DEFAULT '',
+    receiver_name       TEXT NOT NULL DEFAULT '',
+    receiver_state      TEXT NOT NULL DEFAULT '',
+    receiver_city       TEXT NOT NULL DEFAULT '',
+    receiver_district   TEXT NOT NULL DEFAULT '',
+    receiver_address    TEXT NOT NULL DEFAULT '',
+    receiver_zip        TEXT NOT NULL DEFAULT '',
+    receiver_mobile     TEXT NOT NULL DEFAULT '',
+    receiver_phone      TEXT NOT NULL DEFAULT '',
+    alipay_no           TEXT NOT NULL DEFAULT '',
+    buyer_message       TEXT NOT NULL DEFAULT '',
+    creatdatetime       TEXT NOT NULL DEFAULT '',       -- when the order was saved here
+    local_status        TEXT NOT NULL DEFAULT '0',
+    local_billcode      TEXT NOT NULL DEFAULT '',
+    local_date          TEXT NOT NULL DEFAULT '',
+    companycode         TEXT NOT NULL DEFAULT '',
+    companyname         TEXT NOT NULL DEFAULT '',
+    outerid             TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_net_tbbillmain_Tid ON net_tbbillmain(tid);
+CREATE INDEX IX_net_tbbillmain_Saved ON net_tbbillmain(creatdatetime);
+
+-- Order lines; local_prodid is the mapped local product (empty until mapped).
+CREATE TABLE net_tbbillitem (
+    oid                 TEXT NOT NULL DEFAULT '',
+    num_iid             TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    price               TEXT NOT NULL DEFAULT '',
+    num                 TEXT NOT NULL DEFAULT '',
+    total_fee           TEXT NOT NULL DEFAULT '',
+    payment             TEXT NOT NULL DEFAULT '',
+    sku_id              TEXT NOT NULL DEFAULT '',
+    sku_properties_name TEXT NOT NULL DEFAULT '',
+    outer_iid           TEXT NOT NULL DEFAULT '',
+    status              TEXT NOT NULL DEFAULT '',
+    item_memo           TEXT NOT NULL DEFAULT '',
+    cid                 TEXT NOT NULL DEFAULT '',
+    tid                 TEXT NOT NULL DEFAULT '',
+    local_prodid        TEXT NOT NULL DEFAULT '',
+    outer_id            TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_net_tbbillitem_Tid ON net_tbbillitem(tid);
+
+-- Refunds, one row per refund_id; a posted refund is never overwritten by a new download.
+CREATE TABLE net_tbrefund (
+    refund_id           TEXT NOT NULL DEFAULT '',
+    sid                 TEXT NOT NULL DEFAULT '',
+    refund_fee          TEXT NOT NULL DEFAULT '',
+    "desc"              TEXT NOT NULL DEFAULT '',
+    payment             TEXT NOT NULL DEFAULT '',
+    status              TEXT NOT NULL DEFAULT '',
+    reason              TEXT NOT NULL DEFAULT '',
+    good_status         TEXT NOT NULL DEFAULT '',
+    order_status        TEXT NOT NULL DEFAULT '',
+    modified            TEXT NOT NULL DEFAULT '',
+    has_good_return     TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    num                 TEXT NOT NULL DEFAULT '',
+    created             TEXT NOT NULL DEFAULT '',
+    company_name        TEXT NOT NULL DEFAULT '',
+    oid                 TEXT NOT NULL DEFAULT '',
+    total_fee           TEXT NOT NULL DEFAULT '',
+    num_iid             TEXT NOT NULL DEFAULT '',
+    sku_id              TEXT NOT NULL DEFAULT '',
+    sku_val             TEXT NOT NULL DEFAULT '',
+    tid                 TEXT NOT NULL DEFAULT '',
+    seller_nick         TEXT NOT NULL DEFAULT '',
+    buyer_nick          TEXT NOT NULL DEFAULT '',
+    price               TEXT NOT NULL DEFAULT '',
+    address             TEXT NOT NULL DEFAULT '',
+    alipay_no           TEXT NOT NULL DEFAULT '',
+    local_prodid        TEXT NOT NULL DEFAULT '',
+    outer_id            TEXT NOT NULL DEFAULT '',
+    local_status        TEXT NOT NULL DEFAULT '0',
+    local_billcode      TEXT NOT NULL DEFAULT '',
+    local_date          TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_net_tbrefund_ID ON net_tbrefund(refund_id);
+
+-- The seller's shop: one row.
+CREATE TABLE net_tbshop (
+    sid                 TEXT NOT NULL DEFAULT '',
+    cid                 TEXT NOT NULL DEFAULT '',
+    nick                TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    "desc"              TEXT NOT NULL DEFAULT '',
+    bulletin            TEXT NOT NULL DEFAULT '',
+    country             TEXT NOT NULL DEFAULT '',
+    state               TEXT NOT NULL DEFAULT '',
+    city                TEXT NOT NULL DEFAULT '',
+    district            TEXT NOT NULL DEFAULT '',
+    address             TEXT NOT NULL DEFAULT '',
+    zip                 TEXT NOT NULL DEFAULT '',
+    pic_path            TEXT NOT NULL DEFAULT '',
+    created             TEXT NOT NULL DEFAULT '',
+    modified            TEXT NOT NULL DEFAULT ''
+);
+
+-- The sender address printed on shipments: one row.
+CREATE TABLE net_tbaddress (
+    sender_name         TEXT NOT NULL DEFAULT '',
+    sender_mobile       TEXT NOT NULL DEFAULT '',
+    sender_zip          TEXT NOT NULL DEFAULT '',
+    sender_state        TEXT NOT NULL DEFAULT '',
+    sender_city         TEXT NOT NULL DEFAULT '',
+    sender_district     TEXT NOT NULL DEFAULT '',
+    sender_address      TEXT NOT NULL DEFAULT '',
+    lastupdate          TEXT NOT NULL DEFAULT ''
+);
+
+-- Logistics companies the marketplace offers.
+CREATE TABLE net_tblogst (
+    id                  TEXT NOT NULL DEFAULT '',
+    code                TEXT NOT NULL DEFAULT '',
+    name                TEXT NOT NULL DEFAULT ''
+);
+
+-- Regions as a tree (parent_id is the parent's id).
+CREATE TABLE net_tbcity (
+    id                  TEXT NOT NULL DEFAULT '',
+    name                TEXT NOT NULL DEFAULT '',
+    parent_id           TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IX_net_tbcity_Name ON net_tbcity(name);
+CREATE INDEX IX_net_tbcity_Parent ON net_tbcity(parent_id);
+
+-- Older order tables: emptied by the bulk order store, read by nothing.
+CREATE TABLE net_billmain (
+    seller_nick         TEXT NOT NULL DEFAULT '',
+    buyer_nick          TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    created             TEXT NOT NULL DEFAULT '',
+    tid                 TEXT NOT NULL DEFAULT '',
+    status              TEXT NOT NULL DEFAULT '',
+    payment             TEXT NOT NULL DEFAULT ''
+);
+CREATE TABLE net_billitem (
+    num_iid             TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    price               TEXT NOT NULL DEFAULT '',
+    num                 TEXT NOT NULL DEFAULT '',
+    tid                 TEXT NOT NULL DEFAULT ''
+);
+
+-- The shop's marketplace items, one row per item or per item variant (sku_id).
+CREATE TABLE net_tbprod (
+    num_iid             TEXT NOT NULL DEFAULT '',
+    title               TEXT NOT NULL DEFAULT '',
+    "desc"              TEXT NOT NULL DEFAULT '',
+    price               TEXT NOT NULL DEFAULT '',
+    cid                 TEXT NOT NULL DEFAULT '',
+    seller_cids         TEXT NOT NULL DEFAULT '',
+    props               TEXT NOT NULL DEFAULT '',
+    outer_id            TEXT NOT NULL DEFAULT '',
+    list_time           TEXT NOT NULL DEFAULT '',
+    delist_time         TEXT NOT NULL DEFAULT '',
+    approve_status      TEXT NOT NULL DEFAULT '',
+    post_fee            TEXT NOT NULL DEFAULT '',
+    express_fee         TEXT NOT NULL DEFAULT '',
+    ems_fee             TEXT NOT NULL DEFAULT '',
+    has_invoice         TEXT NOT NULL DEFAULT '',
+    has_warranty        TEXT NOT NULL DEFAULT '',
+    sku_id              TEXT NOT NULL DEFAULT '',
+    sku_outer_id        TEXT NOT NULL DEFAULT '',
+    sku_val             TEXT NOT NULL DEFAULT '',
+    last_update         TEXT NOT NULL DEFAULT '',
+    prod_picture        TEXT NOT NULL DEFAULT ''           -- where the item's picture is
+);
+CREATE INDEX IX_net_tbprod_Item ON net_tbprod(num_iid, sku_id);
+
 -- ======================================================================================
 -- System administration
 -- ======================================================================================

@@ -31,6 +31,7 @@
 #include "money/AccountBLL.h"
 #include "money/RecPayBLL.h"
 #include "onlineshop/NetDataBLL.h"
+#include "onlineshop/NetRecords.h"
 #include "printing/PrintData.h"
 #include "system/AcctiveNoteInfo.h"
 #include "stock/StocksBLL.h"

@@ -205,8 +205,8 @@ std::string Printed(const std::string& out, const CString& name, size_t nameColu
 TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
     Outcome demo = Run({"demo", "shop.db"});
     ASSERT_EQ(demo.exitCode, 0) << demo.err;
-    EXPECT_TRUE(demo.Says("posted 4 purchase bills and 13 sale bills")) << demo.out;
-    EXPECT_TRUE(demo.Says("[7/7] moving the finished shop database into place")) << demo.err;
+    EXPECT_TRUE(demo.Says("posted 4 purchase bills and 17 sale bills (3 online orders, 1 online refund)")) << demo.out;
+    EXPECT_TRUE(demo.Says("[8/8] moving the finished shop database into place")) << demo.err;
 
     CppSQLite3DB db;
     db.open((dir / "shop.db").c_str());
@@ -227,7 +227,7 @@ TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
         EXPECT_EQ(accounts.getStringField(1), accounts.getStringField(2)) << name;
         EXPECT_EQ(Printed(demo.out, name, 0, 2), accounts.getStringField(1).ToUtf8()) << name;
     }
-    EXPECT_EQ(accountCount, 2);
+    EXPECT_EQ(accountCount, 3);  // the online shop's money comes in on its own account
     // Partners: what each bill left owing, less the receipts and payments on account.
     CppSQLite3Query partners = db.execQuery(
         L"SELECT c.CompanyName, printf('%.2f',"
@@ -249,6 +249,13 @@ TEST_F(HostProgram, DemoBalancesAgreeWithItsJournal) {
         EXPECT_EQ(Printed(demo.out, stock.getStringField(0), 1, 4), stock.getStringField(1).ToUtf8())
             << stock.getStringField(0);
     EXPECT_EQ(productCount, 6);
+    // Every online order and refund became one sale bill of its type, and knows the bill.
+    EXPECT_EQ(RowsOf(db.execQuery(
+                  L"SELECT count(*), total(b.BillType = 3), total(b.GetAmount) FROM net_tbbillmain o JOIN SaleBills b "
+                  L"ON b.BillCode = o.local_billcode WHERE o.local_status = '1' UNION ALL SELECT count(*), "
+                  L"total(b.BillType = 4), total(b.GetAmount) FROM net_tbrefund r JOIN SaleBills b ON b.BillCode = "
+                  L"r.local_billcode WHERE r.local_status = '1'")),
+              L"3|3.0|138.8\n1|1.0|-6.0");
     // The store manager's summary of a trading day reads what the library makes of it.
     for (const char* day : {"2026-11-06", "2026-12-01"})
         EXPECT_EQ(Run({"summary", "shop.db", day}).out, CSysBLL().GetStoreMgrInfo(db, CString::FromUtf8(day)).ToUtf8() + "\n");

@@ -76,7 +76,8 @@ int RunDemo(const Invocation& invocation) {
     progress.Stage("moving the finished shop database into place");
     if (!file.MoveIntoPlace(db)) return kFailed;
     if (!OpenShopDatabase(db, path)) return kFailed;
-    std::cout << "posted " << shop.purchases() << " purchase bills and " << shop.sales() << " sale bills of "
+    std::cout << "posted " << shop.purchases() << " purchase bills and " << shop.sales() << " sale bills ("
+              << shop.onlineOrders() << " online orders, " << shop.onlineRefunds() << " online refund) of "
               << CString(demo::Shop::Month()) << " into " << path << '\n';
     try {
         PrintStockAndBalances(db);
@@ -95,9 +96,10 @@ extern const Command kDemoCommand{
     "Creates a new shop database at PATH and posts a month of trading into it through the\n"
     "library, as a front end does: suppliers and customers (some created by their bills),\n"
     "products with two units, purchases, sales with discounts, a return, part payments,\n"
-    "receipts and payments, and brings the stock costs up to date. Then prints each\n"
-    "product's stock and each partner's and settlement account's balance. The database\n"
-    "appears at PATH only when it is complete; an existing file is never touched.",
+    "receipts and payments, a day of online shop orders and a refund, and brings the stock\n"
+    "costs up to date. Then prints each product's stock and each partner's and settlement\n"
+    "account's balance. The database appears at PATH only when it is complete; an existing\n"
+    "file is never touched.",
     {{"PATH", ArgumentKind::Path, "where the new shop database goes"}},
     {},
     RunDemo,

@@ -56,6 +56,25 @@ void PostTheMonth(Shop& shop, const std::function<void(const char* stage)>& stag
     shop.Sale(14, 9, L"城东小学", L"工商银行", {{L"练习本A5", L"本", L"本", 1, -20, 2.40}}, 100, -48.00, L"2");
     shop.Sale(20, 16, L"李记便利店", L"现金", {{L"抽纸三层", L"包", L"箱", 24, 2, 110.40, 0.95}}, 100, 100.00);
 
+    stage("the online shop: a day of marketplace orders, a refund");
+    shop.OnlineShop();
+    //               item      variant  title                     variant text  price  local product
+    shop.OnlineItem(L"6001", L"", L"中性笔0.5mm 12支装", L"", 28.00, L"中性笔0.5mm");
+    shop.OnlineItem(L"6002", L"", L"A5练习本", L"", 3.00, L"练习本A5");
+    shop.OnlineItem(L"6002", L"60021", L"A5练习本 横线", L"款式:横线", 3.00, L"练习本A5");
+    shop.OnlineItem(L"6003", L"", L"三层抽纸", L"", 5.50, L"抽纸三层");
+    // The orders of one evening, saved as they come in, shipped and posted the next morning.
+    shop.OnlineOrder(26, 20, L"3380001", L"杭州小陈", {{L"6001", L"", L"中性笔0.5mm", 12, 2.40}});
+    shop.OnlineOrder(26, 21, L"3380002", L"文具控阿May",
+                     {{L"6002", L"60021", L"A5练习本 横线", 10, 3.00}, {L"6003", L"", L"三层抽纸", 4, 5.50}});
+    shop.OnlineOrder(26, 22, L"3380003", L"宁波老周", {{L"6002", L"", L"A5练习本", 20, 2.90}});
+    shop.OpenDay(27, 9);
+    shop.ShipOnlineOrder(L"3380001", L"圆通速递", L"YT8800012601");
+    shop.ShipOnlineOrder(L"3380002", L"圆通速递", L"YT8800012602");
+    shop.ShipOnlineOrder(L"3380003", L"申通快递", L"ST6600012603");
+    // Two of the notebooks come back.
+    shop.OnlineRefund(28, L"9100001", L"3380002", {L"6002", L"60021", L"A5练习本 横线", 2, 3.00});
+
     stage("settling: receipts from customers, payments to suppliers");
     shop.Receipt(18, L"城东小学", L"工商银行", 150.00);
     shop.Receipt(25, L"阳光幼儿园", L"现金", 100.00);

@@ -9,18 +9,6 @@ namespace {
 const wchar_t* kMonth = L"2026-11";
 const wchar_t* kOperator = L"店长";
 
-CString Day(int day) {
-    CString d;
-    d.Format(L"%s-%02d", kMonth, day);
-    return d;
-}
-
-CString Money(double v) {
-    CString s;
-    s.Format(L"%.2f", v);
-    return s;
-}
-
 CString Precise(double v) {
     CString s;
     s.Format(L"%.08lf", v);
@@ -60,12 +48,24 @@ double Total(const std::vector<Line>& lines) {
     return t;
 }
 
+}  // namespace
+
+CString Day(int day) {
+    CString d;
+    d.Format(L"%s-%02d", kMonth, day);
+    return d;
+}
+
+CString Money(double v) {
+    CString s;
+    s.Format(L"%.2f", v);
+    return s;
+}
+
 // Stops the demo with the library's own message.
 void Check(bool ok, const CString& what, const CString& error) {
     if (!ok) throw std::runtime_error((what + L": " + (error.IsEmpty() ? CString(L"failed") : error)).ToUtf8());
 }
-
-}  // namespace
 
 const wchar_t* Shop::Month() { return kMonth; }
 

@@ -21,6 +21,15 @@ struct Line {
     double discountRate = 1.0;   // of the line
 };
 
+// One line of a marketplace order: the item (and its variant) and what the buyer paid.
+struct OnlineLine {
+    const wchar_t* item;  // num_iid
+    const wchar_t* sku;   // "" for an item sold without variants
+    const wchar_t* title;
+    double count;
+    double price;
+};
+
 class Shop {
 public:
     explicit Shop(CppSQLite3DB& db) : db_(db) {}
@@ -48,7 +57,21 @@ public:
     void Receipt(int day, const wchar_t* customer, const wchar_t* account, double amount);
     void Payment(int day, const wchar_t* supplier, const wchar_t* account, double amount);
 
+    // The online shop: its profile and the logistics companies it ships with.
+    void OnlineShop();
+    // One of the shop's marketplace items (or a variant), mapped to the local product.
+    void OnlineItem(const wchar_t* item, const wchar_t* sku, const wchar_t* title, const wchar_t* variant,
+                    double price, const wchar_t* product);
+    // An order as downloaded from the marketplace, saved to be shipped.
+    void OnlineOrder(int day, int hour, const wchar_t* tid, const wchar_t* buyer, const std::vector<OnlineLine>& lines);
+    // Ships a saved order with a waybill and posts it as a sale bill.
+    void ShipOnlineOrder(const wchar_t* tid, const wchar_t* logistics, const wchar_t* waybill);
+    // A buyer sends goods of an order line back: the refund is saved and posted.
+    void OnlineRefund(int day, const wchar_t* refundID, const wchar_t* tid, const OnlineLine& returned);
+
     int sales() const { return sales_; }
+    int onlineOrders() const { return onlineOrders_; }
+    int onlineRefunds() const { return onlineRefunds_; }
     int purchases() const { return purchases_; }
 
     static const wchar_t* Month();  // "2026-11"
@@ -59,10 +82,18 @@ private:
     CppSQLite3DB& db_;
     int sales_ = 0;
     int purchases_ = 0;
+    int onlineOrders_ = 0;
+    int onlineRefunds_ = 0;
 };
+
+// What the demo's files share: a day of the month as a date, an amount as text, and a stop
+// with the library's own message when a step fails.
+CString Day(int day);
+CString Money(double value);
+void Check(bool ok, const CString& what, const CString& error);
 
 // Posts the demo's month of trading; calls `stage` with the name of each stage as it begins.
 void PostTheMonth(Shop& shop, const std::function<void(const char* stage)>& stage);
-constexpr int kMonthStages = 5;
+constexpr int kMonthStages = 6;
 
 }  // namespace shopbiz::app::demo

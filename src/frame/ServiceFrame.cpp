@@ -17,6 +17,12 @@ ErrorText ErrorText::WithStatement(const wchar_t* format, const CString& own) {
     return t;
 }
 
+ErrorText ErrorText::StatementAndMessage(const wchar_t* format) {
+    ErrorText t(format);
+    t.fill_ = Fill::StatementAndMessage;
+    return t;
+}
+
 ErrorText ErrorText::Fixed(const wchar_t* text) {
     ErrorText t(text);
     t.fill_ = Fill::Nothing;
@@ -37,6 +43,7 @@ CString ErrorText::Of(const CppSQLite3Exception& e) const {
         case Fill::OwnAndMessage: return Fmt(format_, own_, e.errorMessage());
         case Fill::MessageAndStatement: return Fmt(format_, e.errorMessage(), e.statement());
         case Fill::OwnMessageAndStatement: return Fmt(format_, own_, e.errorMessage(), e.statement());
+        case Fill::StatementAndMessage: return Fmt(format_, e.statement(), e.errorMessage());
         case Fill::Nothing:
         case Fill::StatementOnly: break;
     }

@@ -47,6 +47,8 @@ public:
     static ErrorText WithStatement(const wchar_t* format);
     // The template filled with the method's own text, the message and the statement.
     static ErrorText WithStatement(const wchar_t* format, const CString& own);
+    // The template filled with the statement that failed, then the message: "sql=%s\r\n%s".
+    static ErrorText StatementAndMessage(const wchar_t* format);
     // A fixed text, whatever the error.
     static ErrorText Fixed(const wchar_t* text);
     // The statement that failed, alone.
@@ -55,7 +57,15 @@ public:
     CString Of(const CppSQLite3Exception& e) const;
 
 private:
-    enum class Fill { Message, OwnAndMessage, MessageAndStatement, OwnMessageAndStatement, Nothing, StatementOnly };
+    enum class Fill {
+        Message,
+        OwnAndMessage,
+        MessageAndStatement,
+        OwnMessageAndStatement,
+        StatementAndMessage,
+        Nothing,
+        StatementOnly
+    };
     const wchar_t* format_ = nullptr;
     Fill fill_ = Fill::Message;
     CString own_;
