@@ -1,0 +1,11 @@
+// The money reports of `shopbiz report`.
+#include "report/Reports.h"
+
+namespace shopbiz::app::report {
+
+const std::vector<ReportKind>& MoneyReports() {
+    static const std::vector<ReportKind> kinds = {};
+    return kinds;
+}
+
+}  // namespace shopbiz::app::report
