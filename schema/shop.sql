@@ -556,8 +556,8 @@ CREATE TABLE Account (
     Remark          TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_Account_Code ON Account(AccountCode);
--- Every posting finds its day's line by the day of AccountDate.
-CREATE INDEX IX_Account_Day ON Account(strftime('%Y-%m-%d', AccountDate));
+-- Every posting finds its day's line by the day of AccountDate and the kind of line.
+CREATE INDEX IX_Account_Day ON Account(strftime('%Y-%m-%d', AccountDate), ProjectType, AccountType);
 
 -- Income and expense per settlement account and calendar month (Month: a day inside it).
 CREATE TABLE AccountMonth (
@@ -568,6 +568,16 @@ CREATE TABLE AccountMonth (
     OutAmount       REAL NOT NULL DEFAULT 0,
     Balance         REAL NOT NULL DEFAULT 0            -- the month's in - out
 );
+
+-- Money reports: the opening balance of a period and the journal by kind of line and day; the
+-- receivables and payables by partner, from the journal and the bills; income and expense by
+-- project. The amounts ride along, so the reports read the indexes alone.
+CREATE INDEX IX_Account_Kind ON Account(ProjectType, AccountDate, InAmount, OutAmount);
+CREATE INDEX IX_Account_Partner ON Account(CompanyName, AccountType, ProjectType, AccountDate, InAmount, OutAmount);
+CREATE INDEX IX_Account_Project ON Account(ProjectName, AccountType, AccountDate, ProjectType, InAmount, OutAmount);
+CREATE INDEX IX_SaleBills_Company ON SaleBills(CompanyName, BillDate, OweAmount, GetAmount);
+CREATE INDEX IX_PurBills_Company ON PurBills(CompanyName, BillDate, OweAmount, GetAmount);
+CREATE INDEX IX_SaleOrderBills_Company ON SaleOrderBills(CompanyName, BillDate, GetAmount);
 
 -- ======================================================================================
 -- Members

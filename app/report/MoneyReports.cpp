@@ -71,51 +71,36 @@ void Title(std::ostream& out, const wchar_t* name, const Period& period) {
     out << CString(name) << "  " << period.from << " 至 " << period.to << "\n\n";
 }
 
-// The journal of the period, one row per bill with the balance after it, then income and
-// expense by project.
+// The money of the period: what was in the accounts at its start, the income and expense of
+// each project, and what is in them at its end.
 int PrintAccounts(CppSQLite3DB& db, const ReportRequest& request, std::ostream& out) {
     Period period;
     if (!ReadPeriod(db, request, period)) return kBadArguments;
     CAccountBLL accounts;
     CString error;
-    double balance = 0;
+    double opening = 0;
     {
-        CppSQLite3Query opening = accounts.GetAccountHeader(db, period.from, error, L"");
+        CppSQLite3Query header = accounts.GetAccountHeader(db, period.from, error, L"");
         if (Failed(error)) return kFailed;
-        if (!opening.eof()) balance = opening.getFloatField(L"Balance");
+        if (!header.eof()) opening = header.getFloatField(L"Balance");
     }
-    const double opening = balance;
     long count = 0;
-    CppSQLite3Query rows = accounts.GetAccountListDetail(db, period.from, period.to, L"", count, error);
-    if (Failed(error)) return kFailed;
-    TextTable journal({L"日期", L"单号", L"摘要", L"往来单位", L"收支项目", L"结算账户", L"收入", L"支出", L"余额"});
-    journal.AddRow({L"", L"", L"期初余额", L"", L"", L"", L"", L"", Money(balance)});
-    double sumIn = 0, sumOut = 0;
-    for (; !rows.eof(); rows.nextRow()) {
-        const double in = rows.getFloatField(L"InAmount"), outAmount = rows.getFloatField(L"OutAmount");
-        balance += in - outAmount;
-        sumIn += in;
-        sumOut += outAmount;
-        journal.AddRow({rows.getStringField(L"AccountDate").Left(10), rows.getStringField(L"BillCode"),
-                        rows.getStringField(L"AccountDesp"), rows.getStringField(L"CompanyName"),
-                        rows.getStringField(L"ProjectName"), rows.getStringField(L"SettleAcctName"),
-                        in ? Money(in) : CString(), outAmount ? Money(outAmount) : CString(), Money(balance)});
-    }
-    journal.AddRow({L"", L"", L"合计", L"", L"", L"", Money(sumIn), Money(sumOut), Money(balance)});
-
     CppSQLite3Query projects = accounts.GetAccReportList(db, period.from, period.to, L"", L"", count, error);
     if (Failed(error)) return kFailed;
-    TextTable byProject({L"收支类型", L"收支项目", L"收入", L"支出"});
-    for (; !projects.eof(); projects.nextRow())
-        byProject.AddRow({projects.getStringField(L"AccountType"), projects.getStringField(L"ProjectName"),
-                          Money(projects.getFloatField(L"InAmount")), Money(projects.getFloatField(L"OutAmount"))});
-
+    TextTable table({L"收支类型", L"收支项目", L"收入", L"支出"});
+    double in = 0, outAmount = 0;
+    for (; !projects.eof(); projects.nextRow()) {
+        const double projectIn = projects.getFloatField(L"InAmount"), projectOut = projects.getFloatField(L"OutAmount");
+        in += projectIn;
+        outAmount += projectOut;
+        table.AddRow({projects.getStringField(L"AccountType"), projects.getStringField(L"ProjectName"),
+                      Money(projectIn), Money(projectOut)});
+    }
+    table.AddRow({L"", L"合计", Money(in), Money(outAmount)});
     Title(out, L"账户收支", period);
-    journal.Print(out);
-    out << "\n收支项目\n";
-    byProject.Print(out);
-    out << "\n期初余额 " << Money(opening) << "  收入 " << Money(sumIn) << "  支出 " << Money(sumOut) << "  期末余额 "
-        << Money(balance) << '\n';
+    table.Print(out);
+    out << "\n期初余额 " << Money(opening) << "  收入 " << Money(in) << "  支出 " << Money(outAmount)
+        << "  期末余额 " << Money(opening + in - outAmount) << '\n';
     return out.flush() ? kDone : kFailed;
 }
 
@@ -161,8 +146,8 @@ int PrintPayables(CppSQLite3DB& db, const ReportRequest& request, std::ostream& 
 
 const std::vector<ReportKind>& MoneyReports() {
     static const std::vector<ReportKind> kinds = {
-        {"accounts", "the accounts' journal of the period with its balance, income and expense by project", false,
-         PrintAccounts},
+        {"accounts", "the money in the accounts at the start and end of the period, income and expense by project",
+         false, PrintAccounts},
         {"receivables", "what each customer owed, bought on credit, paid and owes (应收款)", false, PrintReceivables},
         {"payables", "what the shop owed each supplier, bought on credit, paid and owes (应付款)", false,
          PrintPayables},
