@@ -398,6 +398,12 @@ TEST_F(MoneyReports, ReceivablesPrintDataStartsANewJob) {
     EXPECT_EQ(Printed(-1, L"InitAmount") + L"; " + Printed(-1, L"SumAmount"),
               L"0.00000000|varMoneyfloat; 200.00000000|varMoneyfloat");
     EXPECT_EQ(Uncited(L"应付款明细"), L"");
+    // A customer by its code: its name heads the page; what it owed before May opens the balance.
+    const CString code = Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='甲客户'");
+    ASSERT_EQ(debts.InsertRecItemPrintData(db, L"2013-05-01", L"2013-05-31", code, L"", L"应收款明细", 1, next, error),
+              0);
+    EXPECT_EQ(Printed(-1, L"CompanyName") + L"; " + Printed(-1, L"InitAmount") + L"; " + Printed(2, L"Amount"),
+              L"甲客户|varchar; 10.00000000|varMoneyfloat; 60.00000000|varMoneyfloat");
 
     Exec(L"DROP TABLE Account");
     EXPECT_EQ(debts.InsertRecPrintData(db, L"2013-05-01", L"2013-05-31", L"", L"应收款", 1, next, error), -1);

@@ -68,8 +68,13 @@ int PrintItems(CppSQLite3DB& db, const money::DebtSide& side, const CString& fro
             CppSQLite3Query opening = db.execQuery(money::OpeningDebt(side, from, code, name));
             if (!opening.eof()) balance = opening.getFloatField(L"InitAmount");
         }
+        // A partner given by its code alone is printed with its name.
+        const CString shownName =
+            name.IsEmpty() ? db.execScalarStr(Sql(L"select CompanyName from Companies where CompanyCode='%s'",
+                                                  Quoted(code)))
+                           : name;
         rows.StoreFields(kDocumentRecord);
-        rows.Text(kDocumentRecord, kDocumentEntry, L"CompanyName", name);
+        rows.Text(kDocumentRecord, kDocumentEntry, L"CompanyName", shownName);
         rows.Text(kDocumentRecord, kDocumentEntry, L"BillSdt", from);
         rows.Text(kDocumentRecord, kDocumentEntry, L"BillEdt", to);
         rows.Money(kDocumentRecord, kDocumentEntry, L"InitAmount", balance);
