@@ -39,9 +39,9 @@ bool ReadPeriod(CppSQLite3DB& db, const ReportRequest& request, Period& period) 
             return false;
         }
     CString latest = db.execScalarStr(
-        L"SELECT substr(max(Day), 1, 10) FROM (SELECT max(BillDate) AS Day FROM SaleBills WHERE IsSystem=0 UNION ALL "
-        L"SELECT max(BillDate) FROM PurBills WHERE IsSystem=0 UNION ALL SELECT max(BillDate) FROM SaleOrderBills "
-        L"UNION ALL SELECT max(AccountDate) FROM Account WHERE ProjectType<>4)");
+        L"SELECT substr(max(Day), 1, 10) FROM (SELECT max(BillDate) AS Day FROM SaleBills UNION ALL SELECT "
+        L"max(BillDate) FROM PurBills UNION ALL SELECT max(BillDate) FROM SaleOrderBills UNION ALL SELECT "
+        L"max(AccountDate) FROM Account)");
     const CString today = CSysBLL().GetTimeNowShort();
     if (!IsDay(latest)) latest = today;
     period.from = request.from.IsEmpty() ? latest.Left(8) + L"01" : request.from;

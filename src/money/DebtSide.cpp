@@ -4,10 +4,12 @@
 
 namespace shopbiz::money {
 
-const DebtSide kReceivables = {1,           L"SaleBills",     L"SaleID", kSaleNote, L"PurBills",
-                               L"PurID",    kPurchaseNote,    true,      L"收入",   L"InAmount"};
-const DebtSide kPayables = {2,        L"PurBills", L"PurID", kPurchaseNote, L"SaleBills",
-                            L"SaleID", kSaleNote,  false,    L"支出",       L"OutAmount"};
+// clang-format off
+const DebtSide kReceivables = {1, L"SaleBills", L"SaleID", kSaleNote, L"PurBills", L"PurID", kPurchaseNote,
+                               true, L"收入", L"InAmount"};
+const DebtSide kPayables = {2, L"PurBills", L"PurID", kPurchaseNote, L"SaleBills", L"SaleID", kSaleNote,
+                            false, L"支出", L"OutAmount"};
+// clang-format on
 
 namespace {
 
