@@ -200,7 +200,10 @@ std::vector<std::string> StatementsOf(const Report& report) {
     sqlite3_trace_v2(
         h, SQLITE_TRACE_STMT,
         [](unsigned, void*, void* statement, void*) {
-            seen.push_back(sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
+            // With the values the library bound in place: kept statements run with parameters.
+            char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+            seen.push_back(sql ? sql : sqlite3_sql(static_cast<sqlite3_stmt*>(statement)));
+            sqlite3_free(sql);
             return 0;
         },
         nullptr);

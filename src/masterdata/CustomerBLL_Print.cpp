@@ -1,6 +1,6 @@
 // CCustomerBLL: the partner list with balances as print data.
 #include "masterdata/CustomerBLL.h"
-#include "printing/ReportPrintRows.h"
+#include "printing/EntryPrintRows.h"
 
 using namespace shopbiz;
 
@@ -8,7 +8,7 @@ int CCustomerBLL::InsertPrintData(CppSQLite3DB& db, int type, CString keyword, b
                                   int firstEntry, long& nextEntry, CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     CppSQLite3Query partners = QueryByKeyword(db, type, keyword, all, error);
     if (!error.IsEmpty()) return -1;  // reported and logged by the query

@@ -2,7 +2,7 @@
 #include "money/AccountBLL.h"
 #include "money/AccountReportSql.h"
 #include "money/JournalTexts.h"
-#include "printing/ReportPrintRows.h"
+#include "printing/EntryPrintRows.h"
 #include "stock/StocksBLL.h"
 
 using namespace shopbiz;
@@ -10,14 +10,14 @@ using namespace shopbiz;
 namespace {
 
 // The headings every account report starts with.
-void PeriodHeadings(ReportPrintRows& print, const CString& from, const CString& to) {
+void PeriodHeadings(EntryPrintRows& print, const CString& from, const CString& to) {
     print.StoreFields();
     print.Heading(L"AccountSdt", from);
     print.Heading(L"AccountEdt", to);
 }
 
 // One project's row: its income, expense and what is left of them.
-void ProjectRow(ReportPrintRows& print, const CString& typeName, const CString& project, double in, double out,
+void ProjectRow(EntryPrintRows& print, const CString& typeName, const CString& project, double in, double out,
                 bool withTypeName) {
     print.NextRow();
     if (withTypeName) print.Text(L"TypeName", typeName);
@@ -27,7 +27,7 @@ void ProjectRow(ReportPrintRows& print, const CString& typeName, const CString& 
     print.Money(L"Balance", in - out);
 }
 
-void Totals(ReportPrintRows& print, double in, double out, double balance) {
+void Totals(EntryPrintRows& print, double in, double out, double balance) {
     print.HeadingMoney(L"SumInAmount", in);
     print.HeadingMoney(L"SumOutAmount", out);
     print.HeadingMoney(L"SumBalance", balance);
@@ -39,7 +39,7 @@ int CAccountBLL::InsertPrintData(CppSQLite3DB& db, CString fromDate, CString toD
                                  int detail, CString label, int firstEntry, long& nextEntry, CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     return Guard(Report(error, L"InsertPrintData Err:%s"), -1, [&] {
         Transaction tx(db);
@@ -81,7 +81,7 @@ int CAccountBLL::InsertAccReportPrintData(CppSQLite3DB& db, CString fromDate, CS
                                           CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     return Guard(Report(error, L"InsertAccReportPrintData Err:%s"), -1, [&] {
         Transaction tx(db);
@@ -109,7 +109,7 @@ int CAccountBLL::InsertProfitPrintData(CppSQLite3DB& db, CString fromDate, CStri
                                        CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     return Guard(Report(error, L"InsertProfitPrintData Err:%s"), -1, [&] {
         PeriodHeadings(print, fromDate, toDate);
@@ -146,7 +146,7 @@ int CAccountBLL::InsertAccItemReportPrintData(CppSQLite3DB& db, CString fromDate
                                               int firstEntry, long& nextEntry, CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     return Guard(Report(error, L"InsertAccItemReportPrintData Err:%s"), -1, [&] {
         PeriodHeadings(print, fromDate, toDate);
@@ -178,7 +178,7 @@ int CAccountBLL::InsertAccBillListPrintData(CppSQLite3DB& db, int kind, CString 
                                             long& nextEntry, CString& error) {
     ServiceLock lock;
     error = L"";
-    ReportPrintRows print(db, label, firstEntry);
+    EntryPrintRows print(db, label, firstEntry);
     nextEntry = print.NextEntry();
     return Guard(Report(error, L"InsertAccBillListPrintData Err:%s"), -1, [&] {
         print.StoreFields();

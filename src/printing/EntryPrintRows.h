@@ -8,10 +8,10 @@
 
 namespace shopbiz {
 
-class ReportPrintRows {
+class EntryPrintRows {
 public:
     // A first entry below 1 counts as 1 (-1 is the document's).
-    ReportPrintRows(CppSQLite3DB& db, const CString& label, int firstEntry);
+    EntryPrintRows(CppSQLite3DB& db, const CString& label, int firstEntry);
 
     // StoreName, StoreAddr and StoreLink of the store (SystemInfo).
     void StoreFields();

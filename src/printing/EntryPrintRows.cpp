@@ -1,13 +1,13 @@
-#include "printing/ReportPrintRows.h"
+#include "printing/EntryPrintRows.h"
 
 #include <algorithm>
 
 namespace shopbiz {
 
-ReportPrintRows::ReportPrintRows(CppSQLite3DB& db, const CString& label, int firstEntry)
+EntryPrintRows::EntryPrintRows(CppSQLite3DB& db, const CString& label, int firstEntry)
     : db_(db), rows_(db, label), first_(std::max(firstEntry, 1)) {}
 
-void ReportPrintRows::StoreFields() {
+void EntryPrintRows::StoreFields() {
     CString name, address, contact;
     {
         CppSQLite3Query store = db_.execQuery(L" SELECT CompanyName,StoreAddress,Contact FROM SystemInfo");
@@ -21,23 +21,23 @@ void ReportPrintRows::StoreFields() {
     Heading(L"StoreLink", contact);
 }
 
-void ReportPrintRows::Heading(const wchar_t* code, CString value) {
+void EntryPrintRows::Heading(const wchar_t* code, CString value) {
     CSysBLL::GetSafeString(value);
     rows_.Text(kDocumentEntry, code, value);
 }
 
-void ReportPrintRows::HeadingMoney(const wchar_t* code, double value) { rows_.Money(kDocumentEntry, code, value); }
+void EntryPrintRows::HeadingMoney(const wchar_t* code, double value) { rows_.Money(kDocumentEntry, code, value); }
 
-void ReportPrintRows::NextRow() {
+void EntryPrintRows::NextRow() {
     ++rowNo_;
     rows_.RowNo(first_ + rowNo_ - 1, rowNo_);
 }
 
-void ReportPrintRows::Text(const wchar_t* code, CString value) {
+void EntryPrintRows::Text(const wchar_t* code, CString value) {
     CSysBLL::GetSafeString(value);
     rows_.Text(first_ + rowNo_ - 1, code, value);
 }
 
-void ReportPrintRows::Money(const wchar_t* code, double value) { rows_.Money(first_ + rowNo_ - 1, code, value); }
+void EntryPrintRows::Money(const wchar_t* code, double value) { rows_.Money(first_ + rowNo_ - 1, code, value); }
 
 }  // namespace shopbiz
