@@ -10,6 +10,7 @@ extern const Command kSqlCommand;
 extern const Command kDemoCommand;
 extern const Command kCostCommand;
 extern const Command kPrintCommand;
+extern const Command kReportCommand;
 extern const Command kSummaryCommand;
 
 const std::vector<const Command*>& AllCommands() {
@@ -20,6 +21,7 @@ const std::vector<const Command*>& AllCommands() {
         &kDemoCommand,
         &kCostCommand,
         &kPrintCommand,
+        &kReportCommand,
         &kSummaryCommand,
     };
     return commands;

@@ -556,8 +556,8 @@ CREATE TABLE Account (
     Remark          TEXT NOT NULL DEFAULT ''
 );
 CREATE INDEX IX_Account_Code ON Account(AccountCode);
--- Every posting finds its day's line by the day of AccountDate.
-CREATE INDEX IX_Account_Day ON Account(strftime('%Y-%m-%d', AccountDate));
+-- Every posting finds its day's line by the day of AccountDate and the kind of line.
+CREATE INDEX IX_Account_Day ON Account(strftime('%Y-%m-%d', AccountDate), ProjectType, AccountType);
 
 -- Income and expense per settlement account and calendar month (Month: a day inside it).
 CREATE TABLE AccountMonth (
@@ -568,6 +568,16 @@ CREATE TABLE AccountMonth (
     OutAmount       REAL NOT NULL DEFAULT 0,
     Balance         REAL NOT NULL DEFAULT 0            -- the month's in - out
 );
+
+-- Money reports: the opening balance of a period and the journal by kind of line and day; the
+-- receivables and payables by partner, from the journal and the bills; income and expense by
+-- project. The amounts ride along, so the reports read the indexes alone.
+CREATE INDEX IX_Account_Kind ON Account(ProjectType, AccountDate, InAmount, OutAmount);
+CREATE INDEX IX_Account_Partner ON Account(CompanyName, AccountType, ProjectType, AccountDate, InAmount, OutAmount);
+CREATE INDEX IX_Account_Project ON Account(ProjectName, AccountType, AccountDate, ProjectType, InAmount, OutAmount);
+CREATE INDEX IX_SaleBills_Company ON SaleBills(CompanyName, BillDate, OweAmount, GetAmount);
+CREATE INDEX IX_PurBills_Company ON PurBills(CompanyName, BillDate, OweAmount, GetAmount);
+CREATE INDEX IX_SaleOrderBills_Company ON SaleOrderBills(CompanyName, BillDate, GetAmount);
 
 -- ======================================================================================
 -- Members
@@ -1539,6 +1549,182 @@ INSERT INTO NoteCitation (FNoteType, FCode, FCitationName, FIsMoney) VALUES
     ('13', 'SumDisAmount', '合计优惠金额', 1),
     ('13', 'SumRelBillAmount', '合计应收金额', 1);
 -- ---- end of print templates ------------------------------------------------------
+
+-- ---- Print templates of the money reports ------------------------------------------
+-- The account journal, income and expense by project, profit, receipts and payments, the
+-- receivables and payables with each partner's movements, and the partner list; the labels
+-- are those the money fillers are called with.
+INSERT INTO NoteType (FCode, FNoteTypeName, FEntrysPerNote, FLeft, FTop, FIsEdited, FInUse, FOrderNO) VALUES
+    ('31', '账户收支明细', 30, 0, 0, 0, 1, 31),
+    ('32', '收支项目统计', 30, 0, 0, 0, 1, 32),
+    ('33', '利润表', 30, 0, 0, 0, 1, 33),
+    ('34', '收支项目明细', 30, 0, 0, 0, 1, 34),
+    ('35', '收款单列表', 30, 0, 0, 0, 1, 35),
+    ('36', '付款单列表', 30, 0, 0, 0, 1, 36),
+    ('37', '应收款', 30, 0, 0, 0, 1, 37),
+    ('38', '应付款', 30, 0, 0, 0, 1, 38),
+    ('39', '应收款明细', 30, 0, 0, 0, 1, 39),
+    ('40', '应付款明细', 30, 0, 0, 0, 1, 40),
+    ('41', '往来单位列表', 30, 0, 0, 0, 1, 41);
+INSERT INTO NoteCitation (FNoteType, FCode, FCitationName, FIsMoney) VALUES
+    ('31', 'StoreName', '店铺名称', 0),
+    ('31', 'StoreAddr', '店铺地址', 0),
+    ('31', 'StoreLink', '店铺联系人', 0),
+    ('31', 'AccountSdt', '开始日期', 0),
+    ('31', 'AccountEdt', '结束日期', 0),
+    ('31', 'RowNo', '序号', 0),
+    ('31', 'AccountDate', '日期', 0),
+    ('31', 'BillCode', '单据编号', 0),
+    ('31', 'AccountDesp', '摘要', 0),
+    ('31', 'ProjectName', '收支项目', 0),
+    ('31', 'InAmount', '收入', 1),
+    ('31', 'OutAmount', '支出', 1),
+    ('31', 'Balance', '余额', 1),
+    ('31', 'SumInAmount', '合计收入', 1),
+    ('31', 'SumOutAmount', '合计支出', 1),
+    ('31', 'SumBalance', '期末余额', 1),
+    ('32', 'StoreName', '店铺名称', 0),
+    ('32', 'StoreAddr', '店铺地址', 0),
+    ('32', 'StoreLink', '店铺联系人', 0),
+    ('32', 'AccountSdt', '开始日期', 0),
+    ('32', 'AccountEdt', '结束日期', 0),
+    ('32', 'AccountType', '类型条件', 0),
+    ('32', 'AccProType', '项目条件', 0),
+    ('32', 'RowNo', '序号', 0),
+    ('32', 'ProjectName', '收支项目', 0),
+    ('32', 'InAmount', '收入', 1),
+    ('32', 'OutAmount', '支出', 1),
+    ('32', 'Balance', '结余', 1),
+    ('32', 'SumInAmount', '合计收入', 1),
+    ('32', 'SumOutAmount', '合计支出', 1),
+    ('32', 'SumBalance', '合计结余', 1),
+    ('33', 'StoreName', '店铺名称', 0),
+    ('33', 'StoreAddr', '店铺地址', 0),
+    ('33', 'StoreLink', '店铺联系人', 0),
+    ('33', 'AccountSdt', '开始日期', 0),
+    ('33', 'AccountEdt', '结束日期', 0),
+    ('33', 'AccountType', '类型条件', 0),
+    ('33', 'AccProType', '项目条件', 0),
+    ('33', 'RowNo', '序号', 0),
+    ('33', 'TypeName', '类型', 0),
+    ('33', 'ProjectName', '项目', 0),
+    ('33', 'InAmount', '收入', 1),
+    ('33', 'OutAmount', '支出', 1),
+    ('33', 'Balance', '结余', 1),
+    ('33', 'SumInAmount', '合计收入', 1),
+    ('33', 'SumOutAmount', '合计支出', 1),
+    ('33', 'SumBalance', '利润', 1),
+    ('34', 'StoreName', '店铺名称', 0),
+    ('34', 'StoreAddr', '店铺地址', 0),
+    ('34', 'StoreLink', '店铺联系人', 0),
+    ('34', 'AccountSdt', '开始日期', 0),
+    ('34', 'AccountEdt', '结束日期', 0),
+    ('34', 'AccProType', '项目条件', 0),
+    ('34', 'RowNo', '序号', 0),
+    ('34', 'AccountDate', '日期', 0),
+    ('34', 'BillCode', '单据编号', 0),
+    ('34', 'AccountDesp', '摘要', 0),
+    ('34', 'CompanyName', '往来单位', 0),
+    ('34', 'ProjectName', '收支项目', 0),
+    ('34', 'AccountType', '收支类型', 0),
+    ('34', 'Amount', '金额', 1),
+    ('34', 'SumAmount', '合计金额', 1),
+    ('35', 'StoreName', '店铺名称', 0),
+    ('35', 'StoreAddr', '店铺地址', 0),
+    ('35', 'StoreLink', '店铺联系人', 0),
+    ('35', 'BeginDate', '开始日期', 0),
+    ('35', 'EndDate', '结束日期', 0),
+    ('35', 'RowNo', '序号', 0),
+    ('35', 'BillDate', '日期', 0),
+    ('35', 'BillCode', '单据编号', 0),
+    ('35', 'Remark', '摘要', 0),
+    ('35', 'ItemAmount', '收款金额', 1),
+    ('35', 'TotalAmount', '合计金额', 1),
+    ('36', 'StoreName', '店铺名称', 0),
+    ('36', 'StoreAddr', '店铺地址', 0),
+    ('36', 'StoreLink', '店铺联系人', 0),
+    ('36', 'BeginDate', '开始日期', 0),
+    ('36', 'EndDate', '结束日期', 0),
+    ('36', 'RowNo', '序号', 0),
+    ('36', 'BillDate', '日期', 0),
+    ('36', 'BillCode', '单据编号', 0),
+    ('36', 'Remark', '摘要', 0),
+    ('36', 'ItemAmount', '付款金额', 1),
+    ('36', 'TotalAmount', '合计金额', 1),
+    ('37', 'StoreName', '店铺名称', 0),
+    ('37', 'StoreAddr', '店铺地址', 0),
+    ('37', 'StoreLink', '店铺联系人', 0),
+    ('37', 'BillSdt', '开始日期', 0),
+    ('37', 'BillEdt', '结束日期', 0),
+    ('37', 'RowNo', '序号', 0),
+    ('37', 'CompanyName', '客户名称', 0),
+    ('37', 'InitAmount', '期初应收', 1),
+    ('37', 'AddAmount', '本期增加', 1),
+    ('37', 'GetAmount', '本期收款', 1),
+    ('37', 'Balance', '期末应收', 1),
+    ('37', 'SumInitAmount', '合计期初', 1),
+    ('37', 'SumAddAmount', '合计增加', 1),
+    ('37', 'SumGetAmount', '合计收款', 1),
+    ('37', 'SumBalance', '合计期末', 1),
+    ('38', 'StoreName', '店铺名称', 0),
+    ('38', 'StoreAddr', '店铺地址', 0),
+    ('38', 'StoreLink', '店铺联系人', 0),
+    ('38', 'BillSdt', '开始日期', 0),
+    ('38', 'BillEdt', '结束日期', 0),
+    ('38', 'RowNo', '序号', 0),
+    ('38', 'CompanyName', '供应商名称', 0),
+    ('38', 'InitAmount', '期初应付', 1),
+    ('38', 'AddAmount', '本期增加', 1),
+    ('38', 'GetAmount', '本期付款', 1),
+    ('38', 'Balance', '期末应付', 1),
+    ('38', 'SumInitAmount', '合计期初', 1),
+    ('38', 'SumAddAmount', '合计增加', 1),
+    ('38', 'SumGetAmount', '合计付款', 1),
+    ('38', 'SumBalance', '合计期末', 1),
+    ('39', 'StoreName', '店铺名称', 0),
+    ('39', 'StoreAddr', '店铺地址', 0),
+    ('39', 'StoreLink', '店铺联系人', 0),
+    ('39', 'CompanyName', '客户名称', 0),
+    ('39', 'BillSdt', '开始日期', 0),
+    ('39', 'BillEdt', '结束日期', 0),
+    ('39', 'InitAmount', '期初应收', 1),
+    ('39', 'RowNo', '序号', 0),
+    ('39', 'BillDate', '日期', 0),
+    ('39', 'BillCode', '单据编号', 0),
+    ('39', 'Note', '摘要', 0),
+    ('39', 'OweAmount', '应收增加', 1),
+    ('39', 'InAmount', '收款', 1),
+    ('39', 'Amount', '余额', 1),
+    ('39', 'SumOweAmount', '合计增加', 1),
+    ('39', 'SumInAmount', '合计收款', 1),
+    ('39', 'SumAmount', '期末应收', 1),
+    ('40', 'StoreName', '店铺名称', 0),
+    ('40', 'StoreAddr', '店铺地址', 0),
+    ('40', 'StoreLink', '店铺联系人', 0),
+    ('40', 'CompanyName', '供应商名称', 0),
+    ('40', 'BillSdt', '开始日期', 0),
+    ('40', 'BillEdt', '结束日期', 0),
+    ('40', 'InitAmount', '期初应付', 1),
+    ('40', 'RowNo', '序号', 0),
+    ('40', 'BillDate', '日期', 0),
+    ('40', 'BillCode', '单据编号', 0),
+    ('40', 'Note', '摘要', 0),
+    ('40', 'OweAmount', '应付增加', 1),
+    ('40', 'InAmount', '付款', 1),
+    ('40', 'Amount', '余额', 1),
+    ('40', 'SumOweAmount', '合计增加', 1),
+    ('40', 'SumInAmount', '合计付款', 1),
+    ('40', 'SumAmount', '期末应付', 1),
+    ('41', 'StoreName', '店铺名称', 0),
+    ('41', 'StoreAddr', '店铺地址', 0),
+    ('41', 'StoreLink', '店铺联系人', 0),
+    ('41', 'RowNo', '序号', 0),
+    ('41', 'CompanyName', '往来单位', 0),
+    ('41', 'CompanyCode', '编码', 0),
+    ('41', 'Tel', '电话', 0),
+    ('41', 'Fax', '传真', 0),
+    ('41', 'CurAmount', '当前余额', 1);
+-- ---- end of the money reports' print templates ----------------------------------------
 
 -- Posting at any size. A product's opening row is found without walking its ledger (a
 -- purchase reads it for every line), and a product looked up by its exact name or code among

@@ -165,7 +165,7 @@ TEST_F(Projects, UpdateCarriesNameAndSideIntoTheAccounts) {
     EXPECT_EQ(base.UpdateProject(db, id, L"销售收入", L"收入", 0, error), 1);
     EXPECT_EQ(error, L"请输入不重复的项目名称！");
     EXPECT_EQ(base.UpdateProject(db, id, L"杂项收入", L"收入", 1, error), 0);
-    EXPECT_EQ(RowsOf(db, L"select ProjectName, AccountType, InAmount, OutAmount from Account"),
+    EXPECT_EQ(RowsOf(db, L"select ProjectName, AccountType, InAmount, OutAmount from Account order by AccountID"),
               L"杂项收入|收入|30.0|0.0\n杂项收入|收入|12.5|0.0\n销售收入|收入|99.0|0.0");
     EXPECT_EQ(Text(L"select SearchCode||IsDisable||IsProfit from Project where ProjectName = '杂项收入'"),
               L"ZXSR01");  // in use again

@@ -77,6 +77,15 @@ public:
     CppSQLite3Query QueryCompForBillSelect(CppSQLite3DB& db, CString keyword, bool withSystem, int type,
                                            CString& error);
 
+    // --- Print data ----------------------------------------------------------------------------
+    // The partners of QueryByKeyword into SysPrintData under `label`: the store (StoreName,
+    // StoreAddr, StoreLink; EntryNo -1), then per partner, from entry `firstEntry` on (below 1
+    // counts as 1), RowNo, CompanyName, CompanyCode, Tel, Fax and CurAmount (an amount).
+    // `nextEntry` receives the entry after the last row. 0 done; -1 on a database error (the
+    // message in `error` and the log).
+    int InsertPrintData(CppSQLite3DB& db, int type, CString keyword, bool all, CString label, int firstEntry,
+                        long& nextEntry, CString& error);
+
     // --- Contacts ------------------------------------------------------------------------------
     // The address book: every customer and supplier is a contact (group "客户" / "供应商",
     // Companies.ContactGroup), and plain contacts are rows of type 3 with a name, a mobile

@@ -26,3 +26,10 @@ int CAccountBLL::DeleteAccount(CppSQLite3DB& db, CString settleAcctName, CString
         return DeleteAccount(db, entryId, error, 1);
     });
 }
+
+CppSQLite3Query CAccountBLL::GetSetAccNameByACID(CppSQLite3DB& db, int accountId, CString& error) {
+    ServiceLock lock;
+    return Guard(Report(error), CppSQLite3Query(), [&] {
+        return db.execQuery(Sql(L"Select SettleAcctName from Account where AccountID = %d;", accountId));
+    });
+}

@@ -97,4 +97,12 @@ public:
     // The next (or previous) enabled local product by ID within the type ("全部类别": any)
     // whose name, code or search code contains the key; the given ID when there is none.
     int GetPreNextProductID(CppSQLite3DB& db, int productID, CString typeName, CString key, bool next);
+
+    // --- Profit totals -----------------------------------------------------------------------------
+    // The period's sales of the ledger ("出货" rows) summed over the customers whose name (or
+    // search code) holds the key: one row outcount, saleamount, costamount (the costs rounded
+    // to cents per row), profit. Empty key or dates do not filter. `count` receives the number
+    // of customers with sales. Reads the costs as they stand.
+    CppSQLite3Query GetProfitSumByTotal(CppSQLite3DB& db, CString customerKey, CString startDate, CString endDate,
+                                        long& count);
 };

@@ -1,0 +1,417 @@
+// The money reports: the accounts' opening balance and journal (CAccountBLL), receivables and
+// payables (CRecPayBLL), statements, charts, and their print data, checked against the bills
+// and journal lines they come from.
+#include <gtest/gtest.h>
+
+#include "support/BillFixture.h"
+
+namespace {
+
+using shopbiz::Fmt;
+
+// April and May of a shop, posted through the services (cash unless said otherwise):
+//   04-10 sale to 甲客户 100, 60 paid        04-12 purchase from 戊供应商 50, paid
+//   04-20 甲客户 pays 30 (SK1)                04-25 hand-entered expense 8 (店面装修与维护费)
+//   04-28 丙客户 orders, 50 deposit           05-03 sale to 乙公司 300, 100 paid
+//   05-03 sale to 甲客户 200, 50 paid         05-03 purchase from 乙公司 120, nothing paid
+//   05-05 purchase from 戊供应商 500, 200 paid from 工商银行
+//   05-06 工商银行 opened with 1000          05-10 甲客户 pays 100 into 工商银行 (SK2)
+//   05-20 the shop pays 戊供应商 100 (FK1)
+// 乙公司 is a customer that also supplies the shop; 丁客户 never trades.
+class MoneyReports : public BillFixture {
+protected:
+    void SetUp() override {
+        BillFixture::SetUp();
+        Exec(L"UPDATE SystemInfo SET CompanyName='城东文具店', StoreAddress='解放路1号', Contact='周店长'");
+        for (const wchar_t* customer : {L"甲客户", L"乙公司", L"丙客户", L"丁客户"}) PutCompany(customer, 1);
+        PutCompany(L"戊供应商", 2);
+        ASSERT_EQ(CAccInfoBLL().InsertLIstData(db, 1, L"工商银行", L"工行", L"6222", L"1000", error), 0) << error;
+
+        Post(Sale(Dated(Bill(L"甲客户", L"100", L"60"), L"2013-04-10"), Items({Pencils(L"50")})));
+        Post(Purchase(Dated(Bill(L"戊供应商", L"50", L"50"), L"2013-04-12"), Items({Pencils(L"50", L"1")})));
+        Post(journal.InsertAccountByRec(db, L"现金", 1, L"甲客户", L"2013-04-20", L"SK1", L"还款", 30, error));
+        Post(journal.InsertAccount(db, L"现金", 1, L"支出", L"2013-04-25", L"", L"装修", L"", kRepairs, 8, error, 3));
+        Post(Order(Dated(Bill(L"丙客户", L"80", L"50"), L"2013-04-28"), {Pencils(L"40")}));
+        Post(Sale(Dated(Bill(L"乙公司", L"300", L"100"), L"2013-05-03"), Items({Pencils(L"150")})));
+        Post(Sale(Dated(Bill(L"甲客户", L"200", L"50"), L"2013-05-03"), Items({Pencils(L"100")})));
+        Post(Purchase(Dated(Bill(L"乙公司", L"120", L"0"), L"2013-05-03"), Items({Pencils(L"120", L"1")})));
+        BillArgs bank = Dated(Bill(L"戊供应商", L"500", L"200"), L"2013-05-05");
+        bank.settleAcct = L"工商银行";
+        Post(Purchase(bank, Items({Pencils(L"500", L"1")})));
+        Post(journal.InsertAccountByRec(db, L"工商银行", 2, L"甲客户", L"2013-05-10", L"SK2", L"还款", 100, error));
+        Post(journal.InsertAccountByPay(db, L"现金", 1, L"戊供应商", L"2013-05-20", L"FK1", L"付货款", 100, error));
+        TakeLog();
+    }
+
+    static BillArgs Dated(BillArgs bill, const wchar_t* date) {
+        bill.date = date;
+        return bill;
+    }
+    static ItemRow Pencils(const wchar_t* count, const wchar_t* price = L"2") {
+        return {.name = L"铅笔", .price = price, .count = count};
+    }
+    void Post(int result) { ASSERT_GE(result, 0) << Joined(TakeLog()) << error.ToUtf8(); }
+
+    double Opening(const wchar_t* start, const wchar_t* account = L"") {
+        CppSQLite3Query q = journal.GetAccountHeader(db, start, error, account);
+        EXPECT_FALSE(q.eof());
+        return q.getFloatField(L"Balance");
+    }
+    // "in/out" summed over the rows of a report.
+    static CString Sums(CppSQLite3Query q) {
+        double in = 0, out = 0;
+        for (; !q.eof(); q.nextRow()) in += q.getFloatField(L"InAmount"), out += q.getFloatField(L"OutAmount");
+        return Fmt(L"%g/%g", in, out);
+    }
+    // A statement: a bill's own row as "code|BillAmount|DisAmount|AddAmount|PayAmount|EndAmount",
+    // a line as "product|count|amount".
+    static CString Statement(CppSQLite3Query q) {
+        CString text;
+        for (; !q.eof(); q.nextRow()) {
+            const bool bill = q.getIntField(L"SaleItemID") == 0;
+            const auto columns = bill ? std::vector<const wchar_t*>{L"ProductCode", L"BillAmount", L"DisAmount",
+                                                                    L"AddAmount", L"PayAmount", L"EndAmount"}
+                                      : std::vector<const wchar_t*>{L"ProductName", L"ShowItemCount", L"BillAmount"};
+            for (size_t i = 0; i < columns.size(); ++i)
+                text += (i ? L"|" : (text.IsEmpty() ? L"" : L"; ")) + q.fieldValue(columns[i]);
+        }
+        return text;
+    }
+    // "value|type" of a print field; "a; b" when there are several.
+    CString Printed(int entry, const wchar_t* code) {
+        return Rows(Fmt(L"SELECT KeyWordValue, KeyWordType FROM SysPrintData WHERE EntryNo=%d AND KeyWordName='%s'",
+                        entry, code));
+    }
+    // The codes written under the label that its template does not cite.
+    CString Uncited(const wchar_t* label) {
+        return Rows(Fmt(L"SELECT DISTINCT KeyWordName FROM SysPrintData t WHERE BillType='%s' AND NOT EXISTS (SELECT 1 "
+                        L"FROM NoteCitation a JOIN NoteType b ON a.FNoteType=b.FCode WHERE b.FNoteTypeName='%s' AND "
+                        L"a.FCode=t.KeyWordName)",
+                        label, label));
+    }
+
+    static constexpr const wchar_t* kRepairs = L"店面装修与维护费";
+    CAccountBLL journal;
+    CRecPayBLL debts;
+    long count = -1;
+    long next = -1;
+};
+
+TEST_F(MoneyReports, OpeningBalanceComesFromTheMonthTotalsAndTheDaysBeforeTheStart) {
+    // April left 140 - 58 = 82 in the cash account; the bank's opening entry counts whatever its date.
+    ASSERT_EQ(Real(L"SELECT sum(Balance) FROM AccountMonth WHERE Month < '2013-05'"), 82);
+    const struct {
+        const wchar_t *start, *account;
+        double balance;
+    } cases[] = {
+        {L"2013-05-01", L"", 1082},          // the month totals alone
+        {L"2013-05-04", L"", 1232},          // + the sales paid on 05-03
+        {L"2013-06-01", L"", 1032},          // + May's month totals
+        {L"2014-01-15", L"", 1032},          // over a year boundary
+        {L"", L"", 1000},                    // 1970-01-01: only the opening entry
+        {L"2013-05-01", L"工商银行", 1000},  // one account: its months and its opening entry
+        {L"2013-06-01", L"工商银行", 900},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Opening(c.start, c.account), c.balance) << c.start << " " << c.account;
+}
+
+TEST_F(MoneyReports, TheJournalPerBillAgreesWithTheNextOpeningBalance) {
+    // The journal holds one income line for the two sales of 05-03; the detail shows each bill.
+    EXPECT_EQ(FieldsOf(journal.GetAccountList(db, L"2013-05-01", L"2013-05-31", count, error),
+                       {L"AccountDate", L"ProjectType", L"InAmount", L"OutAmount"}),
+              L"2013-05-03|1|150.0|0.0; 2013-05-05|1|0.0|200.0; 2013-05-06|4|1000.0|0.0; 2013-05-10|2|100.0|0.0; "
+              L"2013-05-20|2|0.0|100.0");
+    EXPECT_EQ(count, 5);
+    EXPECT_EQ(FieldsOf(journal.GetAccountListDetail(db, L"2013-05-01", L"2013-05-31", L"", count, error),
+                       {L"AccountDate", L"BillCode", L"AccountDesp", L"CompanyName", L"InAmount", L"OutAmount",
+                        L"SettleAcctName"}),
+              L"2013-05-03|XS2013050001|销售出货|乙公司|100.0|0.0|现金; 2013-05-03|XS2013050002|销售出货|甲客户|50.0|0.0|现金; "
+              L"2013-05-05|JH2013050002|采购进货|戊供应商|0.0|200.0|工商银行; 2013-05-10|SK2|还款|甲客户|100.0|0.0|工商银行; "
+              L"2013-05-20|FK1|付货款|戊供应商|0.0|100.0|现金");
+    EXPECT_EQ(count, 5);
+    // Opening + in - out of each period is the opening balance of the next day.
+    for (const wchar_t* account : {L"", L"工商银行", L"现金"}) {
+        const double closing =
+            Opening(L"2013-05-01", account) +
+            [&] {
+                double net = 0;
+                auto q = journal.GetAccountListDetail(db, L"2013-05-01", L"2013-05-31", account, count, error);
+                for (; !q.eof(); q.nextRow()) net += q.getFloatField(L"InAmount") - q.getFloatField(L"OutAmount");
+                return net;
+            }();
+        EXPECT_EQ(closing, Opening(L"2013-06-01", account)) << account;
+    }
+    EXPECT_EQ(error, L"");
+}
+
+TEST_F(MoneyReports, ProjectsSumTheJournalAndTheirDetailTheBills) {
+    EXPECT_EQ(FieldsOf(journal.GetAccReportList(db, L"2013-04-01", L"2013-05-31", L"", L"", count, error),
+                       {L"AccountType", L"ProjectName", L"InAmount", L"OutAmount"}),
+              L"收入|收订金/欠款|180.0|0.0; 收入|销售收入|210.0|0.0; 支出|付订金/欠款|0.0|100.0; "
+              L"支出|店面装修与维护费|0.0|8.0; 支出|进货支出|0.0|250.0");
+    EXPECT_EQ(count, 5);
+    // The same money per bill: deposits, what the bills had paid, receipts, payments, items.
+    EXPECT_EQ(Sums(journal.GetAccReportDetailList(db, L"2013-04-01", L"2013-05-31", L"", L"", count, error)),
+              L"390/358");
+    EXPECT_EQ(count, 10);
+    EXPECT_EQ(FieldsOf(journal.GetAccReportDetailList(db, L"2013-04-01", L"2013-05-31", L"支出", L"进货", count, error),
+                       {L"BillCode", L"OutAmount"}),
+              L"JH2013040001|50.0; JH2013050002|200.0");
+
+    // Only hand-entered items of projects that count toward profit.
+    EXPECT_EQ(Sums(journal.GetAccProfitList(db, L"2013-04-01", L"2013-05-31", L"", L"", count, error)), L"0/0");
+    Exec(Fmt(L"UPDATE Project SET IsProfit=1 WHERE ProjectName IN ('%s', '付订金/欠款')", kRepairs));
+    EXPECT_EQ(FieldsOf(journal.GetAccProfitList(db, L"2013-04-01", L"2013-05-31", L"", L"", count, error),
+                       {L"ProjectName", L"OutAmount"}),
+              CString(kRepairs) + L"|8.0");
+    EXPECT_EQ(error, L"");
+}
+
+TEST_F(MoneyReports, ChartsCutLongNamesAndKeepTheLargestFirst) {
+    CString pairs[5][2];
+    EXPECT_EQ(journal.GetAccReportChartData(db, 5, L"2013-04-01", L"2013-05-31", L"支出", L"", pairs, error), 3);
+    EXPECT_EQ(pairs[0][0] + L" " + pairs[0][1], L"[进货支出] 250.00000000");
+    EXPECT_EQ(pairs[1][0], L"[付订金/欠款]");  // six characters stay whole
+    EXPECT_EQ(pairs[2][0] + L" " + pairs[2][1], L"[店面装修与维...] 8.00000000");
+    // Income counts the accounts' opening entries too.
+    EXPECT_EQ(journal.GetAccReportChartData(db, 2, L"2013-04-01", L"2013-05-31", L"收入", L"", pairs, error), 2);
+    EXPECT_EQ(pairs[0][0] + L" " + pairs[1][0], L"[账户操作] [销售收入]");
+
+    // The expense pie: purchases paid and hand-entered expense, not payments to suppliers.
+    auto pie = journal.GetAccChartData(db, CTime(2013, 4, 1, 0, 0, 0), CTime(2013, 5, 31, 0, 0, 0), L"", count, error);
+    EXPECT_EQ(FieldsOf(pie, {L"ProjectName", L"OutAmount"}), CString(kRepairs) + L"|8.0; 进货支出|250.0");
+    pie = journal.GetAccChartData(db, CTime(2013, 4, 1, 0, 0, 0), CTime(2013, 5, 31, 0, 0, 0), L"工商银行", count,
+                                  error);
+    EXPECT_EQ(FieldsOf(pie, {L"ProjectName", L"OutAmount"}), L"进货支出|200.0");
+
+    // Customers who owe at the end, largest first; 丙客户's deposit leaves it owed, not owing.
+    EXPECT_EQ(debts.GetRecChartData(db, 5, L"2013-05-01", L"2013-05-31", L"", L"", pairs, error), 2);
+    EXPECT_EQ(pairs[0][0] + L" " + pairs[0][1] + L", " + pairs[1][0] + L" " + pairs[1][1],
+              L"[乙公司] 80.00000000, [甲客户] 60.00000000");
+    EXPECT_EQ(debts.GetPayChartData(db, 5, L"2013-05-01", L"2013-05-31", L"ZZQ", L"", pairs, error), 0);
+    Exec(L"UPDATE Companies SET SearchCode='ZZQ' WHERE CompanyName='戊供应商'");  // found by its search code
+    EXPECT_EQ(debts.GetPayChartData(db, 5, L"2013-05-01", L"2013-05-31", L"ZZQ", L"", pairs, error), 1);
+    EXPECT_EQ(pairs[0][1], L"200.00000000");
+}
+
+TEST_F(MoneyReports, ReceiptAndPaymentBills) {
+    EXPECT_EQ(ListOf(journal.GetAccBillList(db, 1, L"2013-04-01", L"2013-05-31", L"", count, 1), L"AccountCode"),
+              L"SK1,SK2");
+    EXPECT_EQ(count, 2);
+    EXPECT_EQ(FieldsOf(journal.GetAccBillList(db, 2, L"2013-04-01", L"2013-05-31", L"戊", count, 1),
+                       {L"AccountCode", L"SettleAcctName", L"OutAmount", L"Remark"}),
+              L"FK1|现金|100.0|付货款");
+    EXPECT_EQ(ListOf(journal.GetAccBillList(db, 1, L"2013-05-01", L"2013-05-31", L"SK1", count, 1), L"AccountCode"),
+              L"");
+    // Two accounts on one receipt: one row per line with the detail flag, one per bill without.
+    Exec(L"INSERT INTO Account (AccountDate, AccountCode, CompanyName, SettleAcctID, SettleAcctName, ProjectID, "
+         L"ProjectType, AccountType, InAmount) VALUES ('2013-05-11', 'SK3', '甲客户', 1, '现金', 3, 2, '收入', 5), "
+         L"('2013-05-11', 'SK3', '甲客户', 2, '工商银行', 3, 2, '收入', 7)");
+    EXPECT_EQ(ListOf(journal.GetAccBillList(db, 1, L"2013-05-11", L"2013-05-11", L"", count, 1), L"BankNo"),
+              L",6222");
+    EXPECT_EQ(FieldsOf(journal.GetAccBillList(db, 1, L"2013-05-11", L"2013-05-11", L"", count, 0),
+                       {L"AccountCode", L"InAmount"}),
+              L"SK3|12.0");
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(FieldsOf(debts.GetRecPayLists(db, L"甲客户", L"SK3"), {L"SettleAcctName"}), L"现金; 工商银行");
+    EXPECT_EQ(ListOf(journal.GetSetAccNameByACID(db, Int(L"SELECT AccountID FROM Account WHERE AccountCode='SK2'"),
+                                                 error),
+                     L"SettleAcctName"),
+              L"工商银行");
+}
+
+TEST_F(MoneyReports, ReceivablesAndPayablesAgreeWithThePartnersBalances) {
+    EXPECT_EQ(FieldsOf(debts.GetRecLists(db, L"2013-05-01", L"2013-05-31", L"", L"", count, error),
+                       {L"CompanyName", L"InitAmount", L"AddAmount", L"GetAmount"}),
+              L"甲客户|10.0|150.0|100.0; 乙公司|0.0|80.0|0.0; 丙客户|-50.0|0.0|0.0");  // 丁客户 has nothing
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(FieldsOf(debts.GetPayLists(db, L"2013-05-01", L"2013-05-31", L"", L"", count, error),
+                       {L"CompanyName", L"InitAmount", L"AddAmount", L"GetAmount"}),
+              L"戊供应商|0.0|300.0|100.0");  // 乙公司's purchase counts against what it owes
+    EXPECT_EQ(ListOf(debts.GetRecLists(db, L"2013-05-01", L"2013-05-31", L"乙", L"", count, error), L"CompanyName"),
+              L"乙公司");
+
+    // Over everything up to now, a customer's or supplier's end balance is its current balance.
+    for (const wchar_t* name : {L"甲客户", L"丙客户", L"戊供应商"}) {
+        const bool customer = CString(name) != L"戊供应商";
+        auto q = customer ? debts.GetRecLists(db, L"2000-01-01", L"2099-12-31", name, L"", count, error)
+                          : debts.GetPayLists(db, L"2000-01-01", L"2099-12-31", name, L"", count, error);
+        ASSERT_FALSE(q.eof()) << name;
+        EXPECT_EQ(q.getFloatField(L"InitAmount") + q.getFloatField(L"AddAmount") - q.getFloatField(L"GetAmount"),
+                  Balance(name))
+            << name;
+    }
+}
+
+TEST_F(MoneyReports, OnePartnersMovementsRunFromItsOpeningBalance) {
+    const struct {
+        const wchar_t *code, *name;
+        double opening;
+    } headers[] = {{L"", L"甲客户", 10}, {L"", L"丙客户", -50}, {L"", L"丁客户", 0}, {L"", L"", 0}};
+    for (const auto& h : headers) {
+        auto q = debts.GetRecItemHeader(db, L"2013-05-01", h.code, h.name, error);
+        EXPECT_EQ(q.getFloatField(L"InitAmount"), h.opening) << h.name;
+    }
+    const CString code = Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='甲客户'");
+    EXPECT_EQ(debts.GetRecItemHeader(db, L"2013-05-01", code, L"", error).getFloatField(L"InitAmount"), 10);
+
+    EXPECT_EQ(FieldsOf(debts.GetRecItem(db, L"2013-05-01", L"2013-05-31", L"", L"乙公司", count, error),
+                       {L"ProjectType", L"BillCode", L"Note", L"OweAmount", L"InAmount"}),
+              L"3|JH2013050001|采购进货|-120.0|0.0; 1|XS2013050001|销售出货|200.0|0.0");
+    EXPECT_EQ(FieldsOf(debts.GetRecItem(db, L"2013-04-01", L"2013-05-31", code, L"", count, error),
+                       {L"BillDate", L"ProjectType", L"Note", L"OweAmount", L"InAmount"}),
+              L"2013-04-10|1|销售出货|40.0|0.0; 2013-04-20|0|还款|0.0|30.0; 2013-05-03|1|销售出货|150.0|0.0; "
+              L"2013-05-10|0|还款|0.0|100.0");
+    EXPECT_EQ(count, 4);
+    EXPECT_EQ(FieldsOf(debts.GetRecItem(db, L"2013-04-01", L"2013-04-30", L"", L"丙客户", count, error),
+                       {L"Note", L"InAmount"}),
+              L"销售订单|50.0");
+    EXPECT_EQ(FieldsOf(debts.GetPayItem(db, L"2013-04-01", L"2013-05-31", L"", L"戊供应商", count, error),
+                       {L"BillCode", L"OweAmount", L"InAmount"}),
+              L"JH2013050002|300.0|0.0; FK1|0.0|100.0");  // the April purchase was paid: nothing owed
+    EXPECT_EQ(debts.GetPayItemHeader(db, L"2013-06-01", L"", L"戊供应商", error).getFloatField(L"InitAmount"), 200);
+}
+
+TEST_F(MoneyReports, MovementsAndStatementsOverAYearBoundary) {
+    Post(Sale(Dated(Bill(L"丁客户", L"30", L"0"), L"2012-12-28"), Items({Pencils(L"15")})));
+    Post(Sale(Dated(Bill(L"丁客户", L"40", L"10"), L"2013-01-03"), Items({Pencils(L"20")})));
+    EXPECT_EQ(debts.GetRecItemHeader(db, L"2013-01-01", L"", L"丁客户", error).getFloatField(L"InitAmount"), 30);
+    EXPECT_EQ(ListOf(debts.GetRecItem(db, L"2012-12-20", L"2013-01-10", L"", L"丁客户", count, error), L"OweAmount"),
+              L"30.0,30.0");
+    EXPECT_EQ(Statement(journal.GetStatementAccountByCust(db, L"2012-12-20", L"2013-01-10", L"丁客户", count, error)),
+              L"2012-12-28 销售 XS2012120001|30.0|0.0|30.0|0.0|30.0; 铅笔|15.0|30.0; "
+              L"2013-01-03 销售 XS2013010001|40.0|0.0|40.0|10.0|30.0; 铅笔|20.0|40.0");
+    EXPECT_EQ(count, 4);
+}
+
+TEST_F(MoneyReports, StatementsSetTheOtherSidesBillsAgainstThePartner) {
+    EXPECT_EQ(Statement(journal.GetStatementAccountByCust(db, L"2013-05-01", L"2013-05-31", L"乙公司", count, error)),
+              L"2013-05-03 销售 XS2013050001|300.0|0.0|300.0|100.0|200.0; 铅笔|150.0|300.0; "
+              L"2013-05-03 进货 JH2013050001|120.0|0.0|-120.0|0.0|-120.0; 铅笔|120.0|-120.0");
+    EXPECT_EQ(Statement(journal.GetStatementAccountByCust(db, L"2013-04-01", L"2013-04-30", L"丙客户", count, error)),
+              L"2013-04-28 销售订单 DD2013040001||||50.0|50.0");
+    // A supplier's statement of every supplier: the purchases still owing.
+    EXPECT_EQ(Statement(journal.GetStatementAccountBySupply(db, L"2013-04-01", L"2013-05-31", L"", count, error)),
+              L"2013-05-05 进货 JH2013050002|500.0|0.0|500.0|200.0|300.0; 铅笔|500.0|500.0");
+    EXPECT_EQ(error, L"");
+}
+
+TEST_F(MoneyReports, JournalPrintDataRunsTheBalanceAndFailsAsAWhole) {
+    Exec(L"DELETE FROM SysPrintData");
+    ASSERT_EQ(journal.InsertPrintData(db, L"2013-05-01", L"2013-05-31", L"工商银行", 1, L"账户收支明细", 3, next, error),
+              0)
+        << error;
+    EXPECT_EQ(next, 5);
+    EXPECT_EQ(Printed(-1, L"StoreName") + L"; " + Printed(-1, L"AccountSdt"), L"城东文具店|varchar; 2013-05-01|varchar");
+    EXPECT_EQ(Printed(3, L"RowNo") + L"; " + Printed(3, L"Balance") + L"; " + Printed(4, L"Balance"),
+              L"1|varchar; 800.00000000|varMoneyfloat; 900.00000000|varMoneyfloat");
+    EXPECT_EQ(Printed(-1, L"SumBalance"), L"900.00000000|varMoneyfloat");
+    EXPECT_EQ(Uncited(L"账户收支明细"), L"");
+
+    // Without the detail: every journal line of every account, from the opening of all.
+    Exec(L"DELETE FROM SysPrintData");
+    ASSERT_EQ(journal.InsertPrintData(db, L"2013-05-01", L"2013-05-31", L"工商银行", 0, L"账户收支明细", 1, next, error),
+              0);
+    EXPECT_EQ(next, 6);
+    EXPECT_EQ(Printed(-1, L"SumBalance"), L"2032.00000000|varMoneyfloat");  // 1082 + 1250 - 300
+
+    const int before = Count(L"SysPrintData");
+    Exec(L"DROP TABLE SaleOrderBills");
+    EXPECT_EQ(journal.InsertPrintData(db, L"2013-05-01", L"2013-05-31", L"", 1, L"账户收支明细", 1, next, error), -1);
+    EXPECT_EQ(error.Left(20), L"InsertPrintData Err:");
+    EXPECT_EQ(Count(L"SysPrintData"), before);
+    EXPECT_EQ(next, 1);
+}
+
+TEST_F(MoneyReports, ProjectAndBillListPrintData) {
+    Exec(Fmt(L"UPDATE Project SET IsProfit=1 WHERE ProjectName='%s'", kRepairs));
+    // The ledger's sales of May instead of the bills': 40 sold for 35.
+    Exec(L"DELETE FROM Stocks");
+    Exec(L"INSERT INTO Stocks (BillType, BillDate, BillCode, CompanyName, OutCount, SaleAmount, OutAmount) VALUES "
+         L"('出货', '2013-05-03', 'XS1', '甲客户', 3, 30, 18.004), ('出货', '2013-05-04', 'XS2', '乙公司', 1, 10, 12), "
+         L"('出货', '2013-05-05', 'XS3', '丙客户', 2, 0, 5), ('出货', '2013-06-01', 'XS4', '甲客户', 9, 90, 1)");
+    long customers = 0;
+    EXPECT_EQ(RowsOf(CStocksBLL().GetProfitSumByTotal(db, L"", L"2013-04-01", L"2013-05-31", customers)),
+              L"6.0|40.0|35.0|4.996");
+    EXPECT_EQ(customers, 2);  // 丙客户 sold nothing for money
+
+    const CString april = L"2013-04-01", may = L"2013-05-01", end = L"2013-05-31";
+    const struct {
+        const wchar_t* label;
+        std::function<int(const wchar_t* label)> fill;
+        const wchar_t *code, *total;
+        long next;
+    } cases[] = {
+        {L"收支项目统计",
+         [&](auto label) { return journal.InsertAccReportPrintData(db, april, end, L"", L"", label, 1, next, error); },
+         L"SumBalance", L"32.00000000", 6},
+        {L"利润表",
+         [&](auto label) { return journal.InsertProfitPrintData(db, april, end, L"", L"", label, 1, next, error); },
+         L"SumBalance", L"-3.00000000", 4},
+        {L"收支项目明细",
+         [&](auto label) {
+             return journal.InsertAccItemReportPrintData(db, may, end, L"", L"", label, 1, next, error);
+         },
+         L"SumAmount", L"240.00000000", 4},
+        {L"收款单列表",
+         [&](auto label) {
+             return journal.InsertAccBillListPrintData(db, 1, april, end, L"", 1, label, 1, next, error);
+         },
+         L"TotalAmount", L"130.00000000", 3},
+        {L"往来单位列表",
+         [&](auto label) { return CCustomerBLL().InsertPrintData(db, 1, L"", false, label, 1, next, error); },
+         L"RowNo", nullptr, 4},
+    };
+    for (const auto& c : cases) {
+        Exec(L"DELETE FROM SysPrintData");
+        ASSERT_EQ(c.fill(c.label), 0) << c.label << " " << error;
+        EXPECT_EQ(next, c.next) << c.label;
+        if (c.total) {
+            EXPECT_EQ(Printed(-1, c.code), CString(c.total) + L"|varMoneyfloat") << c.label;
+        }
+        EXPECT_EQ(Uncited(c.label), L"") << c.label;
+    }
+    // The profit report starts with the sales and their cost.
+    Exec(L"DELETE FROM SysPrintData");
+    journal.InsertProfitPrintData(db, L"2013-04-01", L"2013-05-31", L"", L"", L"利润表", 1, next, error);
+    EXPECT_EQ(Rows(L"SELECT group_concat(KeyWordValue, ',') FROM SysPrintData WHERE KeyWordName='ProjectName'"),
+              CString(L"销售收入,销售成本,") + kRepairs);
+}
+
+TEST_F(MoneyReports, ReceivablesPrintDataStartsANewJob) {
+    Exec(L"INSERT INTO SysPrintData (EntryNo, KeyWordName, BillType) VALUES (1, 'Old', '销售单')");
+    ASSERT_EQ(debts.InsertRecPrintData(db, L"2013-05-01", L"2013-05-31", L"", L"应收款", 1, next, error), 0) << error;
+    EXPECT_EQ(next, 4);
+    EXPECT_EQ(Int(L"SELECT count(*) FROM SysPrintData WHERE KeyWordName='Old'"), 0);
+    EXPECT_EQ(Rows(L"SELECT RecordNo, EntryNo, KeyWordValue FROM SysPrintData WHERE KeyWordName='Balance'"),
+              L"1|1|60.00000000; 2|2|80.00000000; 3|3|-50.00000000");
+    EXPECT_EQ(Printed(-1, L"SumBalance") + L"; " + Printed(-1, L"BillEdt"),
+              L"90.00000000|varMoneyfloat; 2013-05-31|varchar");
+    EXPECT_EQ(Uncited(L"应收款"), L"");
+
+    ASSERT_EQ(debts.InsertPayItemPrintData(db, L"2013-05-01", L"2013-05-31", L"", L"戊供应商", L"应付款明细", 2, next,
+                                           error),
+              0);
+    EXPECT_EQ(next, 4);
+    EXPECT_EQ(Rows(L"SELECT group_concat(KeyWordValue, ',') FROM SysPrintData WHERE KeyWordName='Amount'"),
+              L"300.00000000,200.00000000");
+    EXPECT_EQ(Printed(-1, L"InitAmount") + L"; " + Printed(-1, L"SumAmount"),
+              L"0.00000000|varMoneyfloat; 200.00000000|varMoneyfloat");
+    EXPECT_EQ(Uncited(L"应付款明细"), L"");
+    // A customer by its code: its name heads the page; what it owed before May opens the balance.
+    const CString code = Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='甲客户'");
+    ASSERT_EQ(debts.InsertRecItemPrintData(db, L"2013-05-01", L"2013-05-31", code, L"", L"应收款明细", 1, next, error),
+              0);
+    EXPECT_EQ(Printed(-1, L"CompanyName") + L"; " + Printed(-1, L"InitAmount") + L"; " + Printed(2, L"Amount"),
+              L"甲客户|varchar; 10.00000000|varMoneyfloat; 60.00000000|varMoneyfloat");
+
+    Exec(L"DROP TABLE Account");
+    EXPECT_EQ(debts.InsertRecPrintData(db, L"2013-05-01", L"2013-05-31", L"", L"应收款", 1, next, error), -1);
+    EXPECT_EQ(error.Left(23), L"InsertRecPrintData Err:");
+    EXPECT_NE(Joined(TakeLog()).find("InsertRecPrintData Err:"), std::string::npos);
+    EXPECT_EQ(debts.GetRecLists(db, L"2013-05-01", L"2013-05-31", L"", L"", count, error).eof(), true);
+    EXPECT_EQ(count, 0);
+    EXPECT_NE(error.Find(L"no such table"), -1);
+}
+
+}  // namespace
