@@ -511,8 +511,9 @@ CREATE TABLE Stocks (
     CreateDate      TEXT NOT NULL DEFAULT '',
     LastUpdateDate  TEXT NOT NULL DEFAULT ''
 );
--- A product's ledger in walk order.
-CREATE INDEX IX_Stocks_Product ON Stocks(ProductID, SortID);
+-- A product's ledger in walk order; with the date, the stock reports find a product's last
+-- row before a period in the index alone.
+CREATE INDEX IX_Stocks_Product ON Stocks(ProductID, SortID, BillDate);
 -- A product's earlier rows of one kind, newest first: a deleted bill marks one of them
 -- for recalculation, reading no more than three.
 CREATE INDEX IX_Stocks_ProductType ON Stocks(ProductID, BillType, BillDate);
@@ -522,6 +523,11 @@ CREATE INDEX IX_Stocks_Bill ON Stocks(BillCode, BillType);
 -- small once the ledger is calculated.
 CREATE INDEX IX_Stocks_Uncalculated ON Stocks(ProductID, IsCale) WHERE IsCale <> 1;
 CREATE INDEX IX_Stocks_Changed ON Stocks(IsCale2) WHERE IsCale2 <> 1;
+-- ---- Stock and profit reports ----
+-- A period's movements per product, read from the index alone; the sale rows of a period
+-- for the profit reports.
+CREATE INDEX IX_Stocks_Period ON Stocks(BillDate, ProductID, InCount, InAmount, OutCount, OutAmount);
+CREATE INDEX IX_Stocks_Sales ON Stocks(BillType, BillDate);
 
 -- ======================================================================================
 -- Money

@@ -79,7 +79,8 @@ SqlText StockSummary(const StockSummaryRequest& r) {
     sql += preAmount;
     sql += L"+ifnull(b.InAmount,0)-ifnull(b.OutAmount,0) as LastAmount from ";
     sql += products;
-    sql += Sql(L" s join Stocks a on a.StockID = (select x.StockID from Stocks x where x.ProductID = s.ProductID "
+    // The products drive the query: the CROSS JOIN keeps them the outer loop.
+    sql += Sql(L" s cross join Stocks a on a.StockID = (select x.StockID from Stocks x where x.ProductID = s.ProductID "
                L"and x.BillDate < '%s' order by x.SortID desc limit 1) left join (",
                start);
     sql += moved;

@@ -96,7 +96,7 @@ CppSQLite3Query CStocksBLL::GetProfitSumByTotal(CppSQLite3DB& db, CString custom
                               ByCustomer(customerKey, startDate, endDate, L"and SaleAmount<> 0", L"")));
     return db.execQuery(
         Sql(L"select sum(a.outcount) as outcount,sum(a.saleamount) as saleamount,sum(a.costamount) as "
-            L"costamount,sum(a.profit) as profit from (%s)",
+            L"costamount,sum(a.profit) as profit from (%s) a",
             ByCustomer(customerKey, startDate, endDate, L"", L"ORDER BY T.CompanyName ASC")));
 }
 
