@@ -134,7 +134,8 @@ std::vector<std::string> StatementsOf(const Question& q) {
             const std::string sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
             const size_t start = sql.find_first_not_of(' ');
             if (start != std::string::npos && strncasecmp(sql.c_str() + start, "select", 6) == 0 &&
-                sql.find("IsCale") == std::string::npos)
+                sql.find("IsCale <> 1") == std::string::npos && sql.find("IsCale2 <> 1") == std::string::npos &&
+                sql.find("IsCale = 0") == std::string::npos && sql.find("case BillType when") == std::string::npos)
                 seen.push_back(sql);
             return 0;
         },

@@ -39,7 +39,9 @@ SqlText StockSummary(const StockSummaryRequest& r) {
     const QuotedSlot start = Quoted(r.startDate), end = Quoted(r.endDate);
     // The movements of the period, per product; the ordered reports add up amounts in cents.
     const SqlText moved =
-        r.roundedToCents
+        !r.movements ? SqlText(L"select NULL as ProductID, NULL as InCount, NULL as InAmount, NULL as OutCount, NULL as "
+                               L"OutAmount")
+        : r.roundedToCents
             ? Sql(L"select ProductID, sum(InCount) as InCount, sum(round(InAmount,2)) as InAmount, sum(OutCount) as "
                   L"OutCount, sum(round(OutAmount,2)) as OutAmount from Stocks where BillDate between '%s' and '%s' "
                   L"group by ProductID",

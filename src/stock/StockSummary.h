@@ -18,6 +18,7 @@ struct StockSummaryRequest {
     std::vector<CString> typeNames;   // the product's type is one of them (empty: any)
     bool roundedToCents = false;      // the amounts brought forward and moved rounded to cents
     bool leaveOutEmptyOpenings = false;  // drop products whose ledger is one opening row of zeros
+    bool movements = true;            // false: the period's sums are left NULL (for counting rows only)
 };
 
 // `select t.* from (...) t`: one row per product, the columns of the stock summary.

@@ -47,10 +47,16 @@ CppSQLite3Query CStocksBLL::GetStocks(CppSQLite3DB& db, CString key, CString sta
     if (!IsEveryType(TypeName)) request.typeNames = TypeWithSubTypes(db, TypeName);
     request.leaveOutEmptyOpenings = true;
     SqlText select = StockSummary(request);
-    if (!extraCondition.IsEmpty())
+    if (!extraCondition.IsEmpty()) {
         select = L"select * from (" + select + SqlText(L") t where ") + CheckedSummaryCondition(extraCondition);
+        count = CountOf(db, select);
+    } else {
+        // Which products are listed does not depend on the period's movements (a product whose
+        // ledger is one row has none), so they are not added up just to count the rows.
+        request.movements = false;
+        count = CountOf(db, StockSummary(request));
+    }
     select += L" order by t.ProductID";
-    count = CountOf(db, select);
     return db.execQuery(select);
 }
 
