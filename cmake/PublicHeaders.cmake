@@ -31,7 +31,8 @@ function(shopbiz_header_closure out root entry)
 endfunction()
 
 # Headers that must never become public, whoever includes them.
-set(SHOPBIZ_PRIVATE_HEADERS frame/ServiceFrame.h frame/SqlText.h frame/Transaction.h)
+set(SHOPBIZ_PRIVATE_HEADERS frame/ServiceFrame.h frame/SqlText.h frame/Transaction.h frame/StatementFaults.h
+                            frame/DatabaseErrors.h)
 
 function(shopbiz_public_headers out root)
   shopbiz_header_closure(headers "${root}" shopbiz.h)

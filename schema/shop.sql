@@ -1544,3 +1544,11 @@ INSERT INTO NoteCitation (FNoteType, FCode, FCitationName, FIsMoney) VALUES
     ('28', 'DisAmount', '优惠', 1),
     ('28', 'RealAmount', '实收', 1);
 -- ---- end of print templates ------------------------------------------------------
+
+-- Posting at any size. A product's opening row is found without walking its ledger (a
+-- purchase reads it for every line), and a product looked up by its exact name or code among
+-- the shop's own (or the online) products uses the name or the code, not the IsLocal flag that
+-- half the catalogue shares.
+CREATE INDEX IX_Stocks_Opening ON Stocks(ProductID, IsSystem) WHERE IsSystem=1;
+CREATE INDEX IX_Products_NameLocal ON Products(ProductName, IsLocal);
+CREATE INDEX IX_Products_CodeLocal ON Products(ProductCode, IsLocal);

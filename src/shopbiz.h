@@ -2,6 +2,7 @@
 // shopbiz: the business layer of the shop program. Including this header gives every
 // service class, the database component and the platform types.
 
+#include "frame/Atomically.h"
 #include "frame/CppSQLite3.h"
 #include "frame/ServiceTypes.h"
 #include "frame/ShopSchema.h"

@@ -70,7 +70,15 @@ TEST_F(Schema, LedgerAndPostingLookupsUseIndexes) {
          L"strftime('%Y-%m-%d', '2013-05-06') and   ProjectType =1 and AccountType = '收入'",
          "IX_Account_Day"},
         {L" SELECT * FROM Companies WHERE CompanyName='张三' ORDER BY CompanyID  DESC LIMIT 1 ;", "IX_Companies_Name"},
-        {L" SELECT * FROM Products WHERE ProductName='笔' ;", "IX_Products_Name"},
+        {L" SELECT * FROM Products WHERE ProductName='笔' ;", "IX_Products_NameLocal"},
+        // A product's opening row, whatever the length of its ledger; a product by exact name or
+        // code among the shop's own or the online ones, not by the flag half the catalogue shares.
+        {L"select LastCount,LastPrice from Stocks where ProductID=7 and IsSystem=1", "IX_Stocks_Opening"},
+        {L"select count(*) from Products where ProductName='笔' and IsLocal=0", "IX_Products_NameLocal"},
+        {L" SELECT E.ProductID, IFNULL(B.Price, E.WholesalePrice) AS CompPrice FROM Products E LEFT JOIN CompPrice B "
+         L"ON B.ProductID=E.ProductID AND B.UnitID=E.UnitID AND B.CompanyName='张三' WHERE E.ProductCode='P1' AND "
+         L"IsLocal = 1 ",
+         "IX_Products_CodeLocal"},
     };
     for (const auto& [sql, index] : lookups) ExpectIndexed(sql, index);
 }

@@ -1,7 +1,6 @@
 #include "common/NumberText.h"
 
 #include <climits>
-#include <cwctype>
 
 #include "common/AmountText.h"
 
@@ -9,7 +8,8 @@ namespace shopbiz {
 
 int WToI(const CString& text) {
     const wchar_t* p = text;
-    while (std::iswspace(*p)) ++p;
+    // The same blanks as every other reader of numbers, whatever the locale says.
+    while (CString::IsSpace(*p)) ++p;
     bool negative = *p == L'-';
     if (*p == L'-' || *p == L'+') ++p;
     long long value = 0;

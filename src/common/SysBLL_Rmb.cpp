@@ -25,6 +25,8 @@ CString CSysBLL::Double2RMB(double value) {
     const bool negative = value < 0;
     if (negative) value = -value;
 
+    // The largest finite amounts have more fen than a double holds: infinitely many.
+    if (!std::isfinite(value * 100)) return kTooLarge;
     CString fen;
     fen.Format(L"%.0f", value * 100);
     fen.MakeReverse();  // character i is the digit of position i

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "common/AmountText.h"
+#include "frame/DatabaseErrors.h"
 #include "frame/ServiceFrame.h"
 #include "masterdata/AccInfoBLL.h"
 #include "masterdata/CustomerBLL.h"
@@ -36,6 +37,64 @@ extern constexpr BillRoad kOrderRoad = {
     L"SaleOrderBills", L"SaleOrderBillItems", L"SaleOrderID", L"XSDD", 1, false, kRetailCustomer, kCustomerTexts,
     false, false};
 // clang-format on
+
+int BillPosting::RunCall(const std::function<int()>& body) {
+    return Guard(Report(error_), -1, [&] {
+        Transaction call = Transaction::ForWriting(db_);
+        CallMemo memo(db_);
+        const int result = Guard(Report(error_), -1, body);
+        if (!call.IsOpen()) {
+            // The database rolled the whole call back (after an I/O error, say): nothing stays.
+            if (result < 1) return result;
+            return Fail(detail::LastDatabaseError());
+        }
+        try {
+            call.Commit();
+        } catch (const CppSQLite3Exception& e) {
+            LogLine(e.errorMessage());
+            if (result >= 1) error_ = e.errorMessage();
+            return -1;
+        }
+        return result;
+    });
+}
+
+int BillPosting::Step(const std::function<int()>& body, const CString& swallowed) {
+    Transaction step(db_);
+    const unsigned long errorsBefore = detail::DatabaseErrorsThrown();
+    const CString errorBefore = error_;
+    const int result = Settle(body(), errorsBefore, errorBefore, swallowed);
+    if (result < 0)
+        step.Rollback();
+    else
+        step.Commit();
+    return result;
+}
+
+int BillPosting::CheckedStep(const std::function<int()>& body) {
+    const unsigned long errorsBefore = detail::DatabaseErrorsThrown();
+    const CString errorBefore = error_;
+    return Settle(body(), errorsBefore, errorBefore, CString());
+}
+
+int BillPosting::Settle(int result, unsigned long errorsBefore, const CString& errorBefore, const CString& swallowed) {
+    const bool thrown = detail::DatabaseErrorsThrown() != errorsBefore;
+    if (result >= 0 && !thrown) return result;
+    const CString databaseMessage = swallowed.IsEmpty() ? detail::LastDatabaseError() : swallowed;
+    if (result >= 0) {
+        // A service answered an error with a value that reads like success.
+        error_ = databaseMessage;
+        return -1;
+    }
+    // A failure value without a message of its own takes the error's.
+    if (thrown && (error_ == errorBefore || error_.IsEmpty())) error_ = databaseMessage;
+    return result;
+}
+
+int BillPosting::TolerantStep(const std::function<int()>& body) {
+    Guard(Report(error_).NotLogged(), [&] { Step(body); });
+    return db_.inTransaction() ? 0 : -1;
+}
 
 int BillPosting::Fail(const CString& message) {
     error_ = message;
@@ -84,12 +143,17 @@ bool BillPosting::ItemsComplete(const BillItemRows& items, int itemCount) {
 }
 
 int BillPosting::OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken) {
-    if (!RefuseOwingWithoutPartner(bill) || !ResolvePartner(bill)) return -1;
-    ResolveSettleAccount(bill, accountMove);
-    if (!NumberBill(bill, codeTaken)) return -1;
-    const int id = WriteHeader(bill);
+    if (!RefuseOwingWithoutPartner(bill)) return -1;
+    if (Step([&] { return ResolvePartner(bill) ? 0 : -1; }) < 0) return -1;
+    if (Step([&] { return ResolveSettleAccount(bill, accountMove) ? 0 : -1; }) < 0) return -1;
+    if (CheckedStep([&] { return NumberBill(bill, codeTaken) ? 0 : -1; }) < 0) return -1;
+    const int id = Step([&] { return WriteHeader(bill); });
     if (id < 1) return -1;
-    if (road_.journalled) JournalNewBill(bill.billCode);
+    if (road_.journalled && TolerantStep([&] {
+            CSysBLL().AddOperateData(db_, road_.billsTable, L"BillCode", bill.billCode, L"A");
+            return 0;
+        }) < 0)
+        return -1;
     return id;
 }
 
@@ -137,15 +201,18 @@ bool BillPosting::ResolvePartner(BillHeader& bill) {
     return true;
 }
 
-void BillPosting::ResolveSettleAccount(BillHeader& bill, double move) {
+bool BillPosting::ResolveSettleAccount(BillHeader& bill, double move) {
     bill.settleAcctID = 0;
-    if (bill.settleAcctName.IsEmpty()) return;
+    if (bill.settleAcctName.IsEmpty()) return true;
     CAccInfoBLL accounts;
-    if (accounts.IsExistByAcNAme(db_, bill.settleAcctName, error_) == 0)
-        accounts.InsertLIstData(db_, 1, bill.settleAcctName, L"", L"", L"0", error_);
-    if (bill.getAmountValue != 0) accounts.UpdateBaseAccount(db_, bill.settleAcctName, move, error_, 1);
+    const int exists = accounts.IsExistByAcNAme(db_, bill.settleAcctName, error_);
+    if (exists < 0) return false;
+    if (exists == 0 && accounts.InsertLIstData(db_, 1, bill.settleAcctName, L"", L"", L"0", error_) != 0) return false;
+    if (bill.getAmountValue != 0 && accounts.UpdateBaseAccount(db_, bill.settleAcctName, move, error_, 1) != 0)
+        return false;
     CppSQLite3Query account = accounts.GetBaseDataByName(db_, bill.settleAcctName, error_);
     if (!account.eof()) bill.settleAcctID = account.getIntField(L"SettleAcctID");
+    return true;
 }
 
 bool BillPosting::NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken) {
@@ -201,20 +268,15 @@ int BillPosting::WriteHeader(const BillHeader& bill) {
     return id;
 }
 
-void BillPosting::JournalNewBill(const CString& billCode) {
-    Guard(Report(error_).NotLogged(),
-          [&] { CSysBLL().AddOperateData(db_, road_.billsTable, L"BillCode", billCode, L"A"); });
-}
-
 int BillPosting::PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine) {
     constexpr int kLineFailed = INT_MIN;
     for (int i = 0; i < itemCount; ++i) {
         BillLine line;
-        const int posted = Guard(CatchAll(nullptr), kLineFailed, [&] {
-            ReadItemRow(items[i], line);
-            return postLine(line);
-        });
-        if (posted == kLineFailed) return Fail(L"新增货品[" + line.productName + L"]失败!");
+        ReadItemRow(items[i], line);
+        const CString failed = L"新增货品[" + line.productName + L"]失败!";
+        // Each line is one step: its row, prices and stock, or nothing of it.
+        const int posted = Guard(CatchAll(nullptr), kLineFailed, [&] { return Step([&] { return postLine(line); }, failed); });
+        if (posted == kLineFailed) return Fail(failed);
         if (posted < 0) return posted;
     }
     return 1;

@@ -4,11 +4,21 @@
 // the reversal when a bill is deleted. CSaleBLL and CPurBLL walk it step by step; what tells
 // the two apart is their BillRoad. Nothing here takes the lock (the calling service method
 // holds it), and database errors pass to the caller unless a step says otherwise.
+//
+// A posting call (a bill posted, changed or deleted) is one unit of work: it runs in one write
+// transaction that is committed whatever the call returns, so what the finished steps left
+// survives a failure, while a crash mid-posting leaves nothing half-written and a file database
+// syncs once per bill. Each step in it is all or nothing: a step that fails (its own failure
+// value, or a database error thrown anywhere inside it, even one a service it called answered
+// with a failure value only) leaves nothing behind and ends the call with its message.
 
 #include <functional>
+#include <optional>
 
+#include "frame/CallMemo.h"
 #include "frame/SqlText.h"
 #include "frame/ServiceTypes.h"
+#include "frame/Transaction.h"
 
 namespace shopbiz {
 
@@ -82,6 +92,24 @@ class BillPosting {
 public:
     BillPosting(CppSQLite3DB& db, const BillRoad& road, CString& error) : db_(db), road_(road), error_(error) {}
 
+    // Runs a posting call: `body` (the steps) inside the call's write transaction, with the
+    // settings it reads kept for the call; a database error that leaves `body` is reported
+    // into the error text and the log, and gives -1. Whatever the result, what the steps left
+    // is committed; a commit that fails keeps nothing and gives -1 with the database's message.
+    int RunCall(const std::function<int()>& body);
+    // One step, all or nothing. It fails when `body` returns a negative value or when a
+    // database error was thrown inside it; then nothing it wrote stays, and the error text
+    // holds the step's own message or, when the step set none, `swallowed` (the database's
+    // message when that is empty). An exception leaves after the step's work was undone.
+    // The body's result, or -1.
+    int Step(const std::function<int()>& body, const CString& swallowed = CString());
+    // A step whose own writes stand whatever happens (the numbering moved on for each taken
+    // code): it fails as Step does, but keeps what it wrote.
+    int CheckedStep(const std::function<int()>& body);
+    // A step whose failure the call survives (its message stays in the error text); it only
+    // ends the call when the database rolled the whole transaction back. 0, or -1 then.
+    int TolerantStep(const std::function<int()>& body);
+
     // The failure of a step: the message goes into the error text (and the log when said).
     int Fail(const CString& message);
     int FailLogged(const CString& message);
@@ -94,13 +122,14 @@ public:
     // The first `itemCount` rows are all there, each with every position.
     static bool ItemsComplete(const BillItemRows& items, int itemCount);
 
-    // Opens the bill: the partner and the settlement account found or made (the paid amount
-    // moving the account's balance by `accountMove`), the bill numbered, the header written
-    // and journalled. The new key, or -1.
+    // Opens the bill, a step each: the partner and the settlement account found or made (the
+    // paid amount moving the account's balance by `accountMove`), the bill numbered, the
+    // header written, and journalled (a failure of the operation log only leaves its message
+    // in the error text). The new key, or -1.
     int OpenBill(BillHeader& bill, double accountMove, const std::function<int(const CString&)>& codeTaken);
-    // The first `itemCount` rows, each through `postLine`; an exception that is no failure of
-    // the line's INSERT fails the posting with the product's name. 1, or the first failure
-    // (-1, -2).
+    // The first `itemCount` rows, each through `postLine` as one step; an error that is no
+    // failure of the line's INSERT fails the posting with the product's name. 1, or the first
+    // failure (-1, -2).
     int PostLines(const BillItemRows& items, int itemCount, const std::function<int(BillLine&)>& postLine);
     // The product from what AddProducts gave back; -2 (and "code~name") when it gave nothing.
     int TakeProduct(CppSQLite3Query product, BillLine& line);
@@ -131,22 +160,22 @@ public:
 private:
     // A step that cannot go on: Fail (or FailLogged), as a flag.
     bool Refuse(const CString& message, bool logged = false);
+    // A step's result as Step gives it: failed when negative or when an error was thrown.
+    int Settle(int result, unsigned long errorsBefore, const CString& errorBefore, const CString& swallowed);
 
     // The steps of OpenBill. A bill with money owing needs a named partner.
     bool RefuseOwingWithoutPartner(const BillHeader& bill);
     // The system partner for an empty name; else the newest partner of the name, brought
     // back into use, or a new one made by name.
     bool ResolvePartner(BillHeader& bill);
-    // An unknown account is made; the paid amount moves its balance. Results not checked.
-    void ResolveSettleAccount(BillHeader& bill, double move);
+    // An unknown account is made; the paid amount moves its balance.
+    bool ResolveSettleAccount(BillHeader& bill, double move);
     // A generated code when none is given; a taken code is replaced by the next one, at most
     // 100 times.
     bool NumberBill(BillHeader& bill, const std::function<int(const CString&)>& codeTaken);
     // The header row; its new key, or -1.
     int WriteHeader(const BillHeader& bill);
     SqlText HeaderInsert(const BillHeader& bill, const CString& now) const;
-    // The operation log; an error only leaves its message in the error text.
-    void JournalNewBill(const CString& billCode);
     // The texts (made safe) and numbers of an item row.
     void ReadItemRow(const BillItemRow& row, BillLine& line);
 

@@ -86,7 +86,7 @@ int COrderSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settle
     BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
                                               discountAmount, discountRate, getAmount, remark, userName);
 
-    return Guard(Report(error), -1, [&] {
+    return post.RunCall([&] {
         // The customer and the account found or made (the deposit comes in), the order
         // numbered and its header written; then its lines.
         const int saleOrderID =
@@ -98,16 +98,24 @@ int COrderSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settle
         if (posted < 0) return posted;
 
         // The deposit into the day's income line and the month totals.
-        if (CAccountBLL().UpdateAccountBySaleOrder(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
-                                                   bill.getAmount, error) < 0)
-            return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
+        if (post.Step([&] {
+                if (CAccountBLL().UpdateAccountBySaleOrder(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
+                                                           bill.getAmount, error) < 0)
+                    return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
+                return 0;
+            }) < 0)
+            return -1;
         // The deposit comes off what the customer owes.
-        error = L"";
-        if (bill.getAmountValue != 0 &&
-            CCustomerBLL().DecCurrentAmount(db, bill.companyID, bill.getAmountValue * post.PartnerSign(bill.companyID),
-                                            error) < 1)
-            return post.FailLogged(L"更新客户应收款失败，单据编号:" + bill.billCode);
-        post.AdvanceNumbering(bill);
+        if (post.Step([&] {
+                error = L"";
+                if (bill.getAmountValue != 0 &&
+                    CCustomerBLL().DecCurrentAmount(db, bill.companyID,
+                                                    bill.getAmountValue * post.PartnerSign(bill.companyID), error) < 1)
+                    return post.FailLogged(L"更新客户应收款失败，单据编号:" + bill.billCode);
+                return 0;
+            }) < 0)
+            return -1;
+        if (post.Step([&] { return post.AdvanceNumbering(bill), 0; }) < 0) return -1;
         return saleOrderID;
     });
 }
@@ -117,31 +125,35 @@ int COrderSaleBLL::UpdateBillByID(CppSQLite3DB& db, int saleOrderID, CString bil
                                   CString discountAmount, CString discountRate, CString getAmount, CString remark,
                                   OrderItemRows rows, int rowCount, CString userName, CString& error) {
     ServiceLock lock;
-    // The deliveries carry the order's code: the stored one (the caller's when there is no
-    // such order). Never an empty code, which every sale that delivers no order carries.
-    CString deliveredCode = billCode;
-    CSysBLL::GetSafeString(deliveredCode);
-    {
-        CString ignored;
-        CppSQLite3Query old = QueryBillByID(db, saleOrderID, ignored);
-        if (!old.eof()) deliveredCode = old.getStringField(L"BillCode");
-    }
+    BillPosting post(db, kOrderRoad, error);
+    return post.RunCall([&] {
+        // The deliveries carry the order's code: the stored one (the caller's when there is no
+        // such order). Never an empty code, which every sale that delivers no order carries.
+        CString deliveredCode = billCode;
+        CSysBLL::GetSafeString(deliveredCode);
+        {
+            CString ignored;
+            CppSQLite3Query old = QueryBillByID(db, saleOrderID, ignored);
+            if (!old.eof()) deliveredCode = old.getStringField(L"BillCode");
+        }
 
-    if (DeleteBillByID(db, saleOrderID, error) < 0) return -1;
-    const int newID = InsertBill(db, billCode, settleAcctName, billDate, companyName, billAmount, discountAmount,
-                                 discountRate, getAmount, remark, std::move(rows), rowCount, userName, error, billType);
-    if (newID < 1 || deliveredCode.IsEmpty()) return newID;
+        if (DeleteBillByID(db, saleOrderID, error) < 0) return -1;
+        const int newID = InsertBill(db, billCode, settleAcctName, billDate, companyName, billAmount, discountAmount,
+                                     discountRate, getAmount, remark, std::move(rows), rowCount, userName, error,
+                                     billType);
+        if (newID < 1 || deliveredCode.IsEmpty()) return newID;
 
-    // The sale bills that delivered the order count again, against the new one.
-    std::vector<int> deliveries;
-    Guard(Report(error), [&] {
-        for (CppSQLite3Query sale =
-                 db.execQuery(Sql(L"select * from Salebills where SaleOrderCode='%s' ", Quoted(deliveredCode)));
-             !sale.eof(); sale.nextRow())
-            deliveries.push_back(sale.getIntField(L"SaleID"));
+        // The sale bills that delivered the order count again, against the new one.
+        std::vector<int> deliveries;
+        Guard(Report(error), [&] {
+            for (CppSQLite3Query sale =
+                     db.execQuery(Sql(L"select * from Salebills where SaleOrderCode='%s' ", Quoted(deliveredCode)));
+                 !sale.eof(); sale.nextRow())
+                deliveries.push_back(sale.getIntField(L"SaleID"));
+        });
+        for (int saleID : deliveries) UpdateOrderSendCount(db, newID, saleID, 0);
+        return newID;
     });
-    for (int saleID : deliveries) UpdateOrderSendCount(db, newID, saleID, 0);
-    return newID;
 }
 
 int COrderSaleBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {

@@ -14,30 +14,53 @@ using namespace shopbiz;
 int CPurBLL::DeleteBillByID(CppSQLite3DB& db, int purID, CString& error) {
     ServiceLock lock;
     BillPosting post(db, kPurchaseRoad, error);
-    return Guard(Report(error), -1, [&] {
+    return post.RunCall([&] {
         // The bill as stored (zeros when there is none).
         const StoredBill bill = post.ReadStoredBill(Sql(L" SELECT * FROM PurBills WHERE PurID=%d ;", purID));
 
-        // The goods go out of stock again.
+        // The goods go out of stock again, line by line.
         CProductsBLL products;
         for (const StoredLine& line :
              post.ReadStoredLines(Sql(L" SELECT * FROM PurBillItems WHERE PurID=%d ;", purID))) {
-            products.AddProductsStock(db, line.productID, Fmt(L"%.08lf", -ParseAmount(line.itemCount)), line.price);
-            products.DecStockProductsFromBill(db, line.productID, line.itemCount);
+            if (post.Step([&] {
+                    products.AddProductsStock(db, line.productID, Fmt(L"%.08lf", -ParseAmount(line.itemCount)),
+                                              line.price);
+                    products.DecStockProductsFromBill(db, line.productID, line.itemCount);
+                    return 0;
+                }) < 0)
+                return -1;
         }
 
         // The money back out of the journal and into the settlement account, and the
-        // supplier's balance; errors here do not stop the deletion.
-        CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
-                                         Fmt(L"%.08lf", -bill.getAmount), error);
-        if (bill.getAmount != 0) CAccInfoBLL().UpdateBaseAccount(db, bill.settleAcctName, -bill.getAmount, error, 1);
-        CCustomerBLL().DecCurrentAmount(db, bill.companyID, bill.oweAmount * post.PartnerSign(bill.companyID), error);
+        // supplier's balance. A failure of the journal or of the supplier's balance does not
+        // stop the deletion: that step is left undone, its message in the error text.
+        if (post.TolerantStep([&] {
+                return CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
+                                                        Fmt(L"%.08lf", -bill.getAmount), error) < 0
+                           ? -1
+                           : 0;
+            }) < 0)
+            return -1;
+        if (bill.getAmount != 0 && post.Step([&] {
+                return CAccInfoBLL().UpdateBaseAccount(db, bill.settleAcctName, -bill.getAmount, error, 1) == 0 ? 0
+                                                                                                                : -1;
+            }) < 0)
+            return -1;
+        if (post.TolerantStep([&] {
+                return CCustomerBLL().DecCurrentAmount(db, bill.companyID,
+                                                       bill.oweAmount * post.PartnerSign(bill.companyID), error) < 1
+                           ? -1
+                           : 0;
+            }) < 0)
+            return -1;
 
         // The goods out of the ledger, the rows gone.
-        CStocksBLL().DeleteStockIn(db, bill.billCode);
-        db.execDML(Sql(L" DELETE FROM PurBillItems WHERE PurID=%d ; ", purID));
-        db.execDML(Sql(L"\tDELETE FROM PurBills WHERE PurID=%d ;", purID));
-        CSysBLL().AddOperateData(db, L"PurBills", L"BillCode", bill.billCode, L"D");
-        return 1;
+        return post.Step([&] {
+            CStocksBLL().DeleteStockIn(db, bill.billCode);
+            db.execDML(Sql(L" DELETE FROM PurBillItems WHERE PurID=%d ; ", purID));
+            db.execDML(Sql(L"\tDELETE FROM PurBills WHERE PurID=%d ;", purID));
+            CSysBLL().AddOperateData(db, L"PurBills", L"BillCode", bill.billCode, L"D");
+            return 1;
+        });
     });
 }

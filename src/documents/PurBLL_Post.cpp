@@ -62,7 +62,7 @@ int CPurBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CS
     BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
                                               discountAmount, discountRate, getAmount, remark, userName);
 
-    return Guard(Report(error), -1, [&] {
+    return post.RunCall([&] {
         // The supplier and the account found or made (money goes out), the bill numbered, its
         // header written and journalled; then its lines.
         const int purID =
@@ -73,15 +73,24 @@ int CPurBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString billType, CS
         if (posted < 0) return posted;
 
         // The paid amount into the day's purchase line and the month totals.
-        if (CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
-                                             error) < 0)
-            return post.FailLogged(Fmt(L"更新收支帐失败 单据ID=[%s]\r\n%s", bill.billCode, error));
-        // The goods in into the stock ledger.
-        CStocksBLL().AddStockIn(db, bill.billCode);
-        error = L"";
+        if (post.Step([&] {
+                if (CAccountBLL().UpdateAccountByPur(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
+                                                     bill.getAmount, error) < 0)
+                    return post.FailLogged(Fmt(L"更新收支帐失败 单据ID=[%s]\r\n%s", bill.billCode, error));
+                return 0;
+            }) < 0)
+            return -1;
+        // The goods in into the stock ledger: every line, or the posting fails.
+        if (post.Step([&] {
+                CStocksBLL().AddStockIn(db, bill.billCode);
+                error = L"";
+                return 0;
+            }) < 0)
+            return -1;
         // What is left owing onto the supplier's balance; a generated number is consumed.
-        if (!post.RaisePartnerBalance(bill, L"更新供应商应付款失败，单据编号:")) return -1;
-        post.AdvanceNumbering(bill);
+        if (post.Step([&] { return post.RaisePartnerBalance(bill, L"更新供应商应付款失败，单据编号:") ? 0 : -1; }) < 0)
+            return -1;
+        if (post.Step([&] { return post.AdvanceNumbering(bill), 0; }) < 0) return -1;
         return purID;
     });
 }
@@ -91,9 +100,12 @@ int CPurBLL::UpdateBillByID(CppSQLite3DB& db, int purID, CString billCode, CStri
                             CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
                             int itemCount, CString unused, CString userName, CString& error) {
     ServiceLock lock;
-    if (DeleteBillByID(db, purID, error) < 0) return -1;
-    return InsertBill(db, billCode, billType, settleAcctName, billDate, companyName, billAmount, discountAmount,
-                      discountRate, getAmount, remark, items, itemCount, unused, userName, error);
+    BillPosting post(db, kPurchaseRoad, error);
+    return post.RunCall([&] {
+        if (DeleteBillByID(db, purID, error) < 0) return -1;
+        return InsertBill(db, billCode, billType, settleAcctName, billDate, companyName, billAmount, discountAmount,
+                          discountRate, getAmount, remark, items, itemCount, unused, userName, error);
+    });
 }
 
 int CPurBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {

@@ -82,7 +82,7 @@ int CSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctN
     BillHeader bill = BillPosting::ReadHeader(billCode, billType, settleAcctName, billDate, companyName, billAmount,
                                               discountAmount, discountRate, getAmount, remark, userName);
 
-    return Guard(Report(error), -1, [&] {
+    return post.RunCall([&] {
         // The customer and the account found or made (money comes in), the bill numbered, its
         // header written and journalled; then its lines.
         const int saleID =
@@ -93,17 +93,27 @@ int CSaleBLL::InsertBill(CppSQLite3DB& db, CString billCode, CString settleAcctN
         if (posted < 0) return posted;
 
         // The paid amount into the day's sales line and the month totals.
-        if (CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate, bill.getAmount,
-                                              error) < 0)
-            return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
+        if (post.Step([&] {
+                if (CAccountBLL().UpdateAccountBySale(db, bill.settleAcctName, bill.settleAcctID, bill.billDate,
+                                                      bill.getAmount, error) < 0)
+                    return post.FailLogged(L"更新收支帐失败 单据ID=[" + bill.billCode + L"]");
+                return 0;
+            }) < 0)
+            return -1;
         // The goods out into the stock ledger.
-        CStocksBLL().AddStockOut(db, bill.billCode);
-        error = L"";
+        if (post.Step([&] {
+                CStocksBLL().AddStockOut(db, bill.billCode);
+                error = L"";
+                return 0;
+            }) < 0)
+            return -1;
         // What is left owing onto the customer's balance.
-        if (!post.RaisePartnerBalance(bill, L"更新客户应收款失败，单据编号:")) return -1;
+        if (post.Step([&] { return post.RaisePartnerBalance(bill, L"更新客户应收款失败，单据编号:") ? 0 : -1; }) < 0)
+            return -1;
         // The member's points for the money received; a generated number is consumed.
-        CMemberBLL().AddMoneytoSocre(db, bill.companyName, bill.billCode, bill.getAmount);
-        post.AdvanceNumbering(bill);
+        if (post.Step([&] { return CMemberBLL().AddMoneytoSocre(db, bill.companyName, bill.billCode, bill.getAmount), 0; }) < 0)
+            return -1;
+        if (post.Step([&] { return post.AdvanceNumbering(bill), 0; }) < 0) return -1;
         return saleID;
     });
 }
@@ -113,9 +123,12 @@ int CSaleBLL::UpdateBillByID(CppSQLite3DB& db, int saleID, CString billCode, CSt
                              CString discountRate, CString getAmount, CString remark, const BillItemRows& items,
                              int itemCount, CString unused, CString userName, CString& error) {
     ServiceLock lock;
-    if (DeleteBillByID(db, saleID, error) < 0) return -1;
-    return InsertBill(db, billCode, settleAcctName, billDate, companyName, billAmount, discountAmount, discountRate,
-                      getAmount, remark, items, itemCount, unused, userName, error, billType);
+    BillPosting post(db, kSaleRoad, error);
+    return post.RunCall([&] {
+        if (DeleteBillByID(db, saleID, error) < 0) return -1;
+        return InsertBill(db, billCode, settleAcctName, billDate, companyName, billAmount, discountAmount,
+                          discountRate, getAmount, remark, items, itemCount, unused, userName, error, billType);
+    });
 }
 
 int CSaleBLL::CheckBillCode(CppSQLite3DB& db, CString billCode) {

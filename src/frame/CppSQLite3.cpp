@@ -5,7 +5,12 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/DatabaseErrors.h"
+#include "frame/StatementCache.h"
 #include "platform/TextCodec.h"
+#ifdef SHOPBIZ_FAULT_INJECTION
+#include "frame/StatementFaults.h"
+#endif
 
 using shopbiz::Utf8ToWide;
 using shopbiz::WideToUtf8;
@@ -13,6 +18,18 @@ using shopbiz::WideToUtf8;
 namespace {
 
 constexpr int kComponentError = 1000;  // errors of the component itself, not of SQLite
+
+// Every error thrown on this thread is counted, so that a caller can tell that a step failed
+// even when a service inside it answered the error with a failure value alone.
+thread_local unsigned long t_errorsThrown = 0;
+thread_local std::shared_ptr<const std::wstring> t_lastError;
+
+// A test build may make a chosen statement fail before it runs; other builds have no hook.
+#ifdef SHOPBIZ_FAULT_INJECTION
+void BeforeStatement(sqlite3* db, const char* sql) { shopbiz::testing::StatementFaults::BeforeStatement(db, sql); }
+#else
+inline void BeforeStatement(sqlite3*, const char*) {}
+#endif
 
 [[noreturn]] void ThrowComponent(const wchar_t* message, const wchar_t* statement = nullptr) {
     throw CppSQLite3Exception(kComponentError, message, statement);
@@ -71,17 +88,83 @@ sqlite3_stmt* PrepareOne(sqlite3* db, const std::string& text) {
     return stmt;
 }
 
-// Steps the statement to its end and finalizes it; throws the statement's own error.
-void RunAndFinalize(sqlite3* db, sqlite3_stmt* stmt) {
+// A statement ready to run: compiled from the text, or a kept one with this run's values
+// bound (`kept` then names it in the cache, which gets it back after the run).
+struct Ready {
+    sqlite3_stmt* stmt = nullptr;
+    std::string kept;
+};
+
+// Compiles the one statement of `text`, through the cache when there is one. The caller
+// holds the connection's mutex.
+Ready PrepareToRun(sqlite3* db, shopbiz::detail::StatementCache* cache, const std::string& text) {
+    shopbiz::detail::ParameterizedSql shape;
+    if (cache && shopbiz::detail::Parameterize(text, shape)) {
+        sqlite3_stmt* stmt = cache->Take(shape.text);
+        if (!stmt) {
+            const char* tail = nullptr;
+            if (sqlite3_prepare_v3(db, shape.text.c_str(), static_cast<int>(shape.text.size()) + 1,
+                                   SQLITE_PREPARE_PERSISTENT, &stmt, &tail) != SQLITE_OK ||
+                !NothingRunsIn(tail)) {
+                sqlite3_finalize(stmt);  // the text as written decides, below
+                stmt = nullptr;
+            }
+        }
+        if (stmt && shopbiz::detail::BindLiterals(stmt, shape.values) == SQLITE_OK) return {stmt, shape.text};
+        sqlite3_finalize(stmt);
+    }
+    return {PrepareOne(db, text), {}};
+}
+
+// After the run: a kept statement goes back to the cache, any other is finalized.
+void Release(shopbiz::detail::StatementCache* cache, Ready& ready) {
+    if (!ready.stmt) return;
+    if (cache && !ready.kept.empty())
+        cache->Give(ready.kept, ready.stmt);
+    else
+        sqlite3_finalize(ready.stmt);
+    ready.stmt = nullptr;
+}
+
+// Steps the statement to its end and releases it; throws the statement's own error, with
+// the text as it was given.
+void RunAndRelease(sqlite3* db, shopbiz::detail::StatementCache* cache, Ready ready, const std::string& text) {
+    try {
+        BeforeStatement(db, text.c_str());
+    } catch (...) {
+        Release(cache, ready);
+        throw;
+    }
     int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(ready.stmt)) == SQLITE_ROW) {
     }
     if (rc != SQLITE_DONE) {
-        CppSQLite3Exception e = SqliteError(db, rc, sqlite3_sql(stmt));
-        sqlite3_finalize(stmt);
+        CppSQLite3Exception e = SqliteError(db, rc, text.c_str());
+        Release(cache, ready);
         throw e;
     }
-    sqlite3_finalize(stmt);
+    Release(cache, ready);
+}
+
+// A column's name as SQLite gives it (UTF-8) against a wide name, ASCII case aside.
+bool SameColumnName(const char* column, const wchar_t* name) {
+    size_t i = 0;
+    for (; column[i]; ++i) {
+        const unsigned char x0 = static_cast<unsigned char>(column[i]);
+        if (x0 >= 0x80) return false;  // not ASCII: compared as wide text by the caller
+        wchar_t x = static_cast<wchar_t>(x0), y = name[i];
+        if (!y) return false;
+        if (x >= L'A' && x <= L'Z') x = static_cast<wchar_t>(x + 32);
+        if (y >= L'A' && y <= L'Z') y = static_cast<wchar_t>(y + 32);
+        if (x != y) return false;
+    }
+    return name[i] == L'\0';
+}
+
+bool IsAscii(const char* text) {
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80) return false;
+    return true;
 }
 
 bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
@@ -104,7 +187,18 @@ bool SameNameIgnoringCase(const std::wstring& a, const wchar_t* b) {
 CppSQLite3Exception::CppSQLite3Exception(int errorCode, const wchar_t* message, const wchar_t* statement)
     : mnErrCode(errorCode),
       mpszErrMess(std::make_shared<const std::wstring>(message ? message : L"")),
-      mpszStatement(statement && *statement ? std::make_shared<const std::wstring>(statement) : nullptr) {}
+      mpszStatement(statement && *statement ? std::make_shared<const std::wstring>(statement) : nullptr) {
+    ++t_errorsThrown;
+    t_lastError = mpszErrMess;
+}
+
+namespace shopbiz::detail {
+
+unsigned long DatabaseErrorsThrown() { return t_errorsThrown; }
+
+CString LastDatabaseError() { return t_lastError ? CString(t_lastError->c_str()) : CString(); }
+
+}  // namespace shopbiz::detail
 
 // ---------------------------------------------------------------------------------------
 // Shared states
@@ -126,17 +220,36 @@ struct QueryState {
     // Set when the statement belongs to a compiled statement: it is reset, not finalized,
     // and stays alive as long as this result set does.
     std::shared_ptr<StatementState> owner;
+    // Set when the statement is kept on the connection: it goes back to the cache.
+    std::weak_ptr<StatementCache> cache;
+    std::string kept;
+    std::string sql;  // the text as given, for errors
+    int columns = 0;
+    // The column names as wide text, made when first asked for.
     std::vector<std::wstring> names;
 
     ~QueryState() { Finalize(); }
     void Finalize() {
         if (stmt) {
-            if (owner) sqlite3_reset(stmt);
-            else sqlite3_finalize(stmt);
+            if (owner) {
+                sqlite3_reset(stmt);
+            } else if (std::shared_ptr<StatementCache> keeper = kept.empty() ? nullptr : cache.lock()) {
+                ConnectionMutex hold(db);
+                keeper->Give(kept, stmt);
+            } else {
+                sqlite3_finalize(stmt);
+            }
             stmt = nullptr;
         }
         owner.reset();
         eof = true;
+    }
+    const std::vector<std::wstring>& Names() {
+        if (names.empty() && stmt && columns > 0) {
+            names.reserve(static_cast<size_t>(columns));
+            for (int i = 0; i < columns; ++i) names.push_back(Utf8ToWide(sqlite3_column_name(stmt, i)));
+        }
+        return names;
     }
     // Steps to the next row; throws on an SQL error (the statement is released first).
     void Step() {
@@ -147,7 +260,7 @@ struct QueryState {
         } else if (rc == SQLITE_DONE) {
             eof = true;
         } else {
-            CppSQLite3Exception e = SqliteError(db, rc, sqlite3_sql(stmt));
+            CppSQLite3Exception e = SqliteError(db, rc, sql.empty() ? sqlite3_sql(stmt) : sql.c_str());
             Finalize();
             throw e;
         }
@@ -157,6 +270,7 @@ struct QueryState {
 }  // namespace shopbiz::detail
 
 using shopbiz::detail::QueryState;
+using shopbiz::detail::StatementCache;
 using shopbiz::detail::StatementState;
 
 // ---------------------------------------------------------------------------------------
@@ -181,19 +295,30 @@ void CppSQLite3Query::finalize() {
     if (state_) state_->Finalize();
 }
 
-int CppSQLite3Query::numFields() const { return state_ ? static_cast<int>(state_->names.size()) : 0; }
+int CppSQLite3Query::numFields() const { return state_ ? state_->columns : 0; }
 
 int CppSQLite3Query::fieldIndex(const wchar_t* name) const {
     if (state_ && name) {
-        for (size_t i = 0; i < state_->names.size(); ++i) {
-            if (SameNameIgnoringCase(state_->names[i], name)) return static_cast<int>(i);
+        if (state_->stmt) {
+            // Compared as SQLite holds them; names beyond ASCII as wide text.
+            for (int i = 0; i < state_->columns; ++i) {
+                const char* column = sqlite3_column_name(state_->stmt, i);
+                if (!column) continue;
+                if (IsAscii(column) ? SameColumnName(column, name)
+                                    : SameNameIgnoringCase(state_->Names()[static_cast<size_t>(i)], name))
+                    return i;
+            }
+        } else {
+            for (size_t i = 0; i < state_->names.size(); ++i)
+                if (SameNameIgnoringCase(state_->names[i], name)) return static_cast<int>(i);
         }
     }
     throw CppSQLite3Exception(kComponentError, CString(L"Invalid field name requested: ") + (name ? name : L""));
 }
 
 CString CppSQLite3Query::fieldName(int column) const {
-    if (!state_ || column < 0 || column >= numFields()) ThrowComponent(L"Invalid field index requested");
+    if (!state_ || column < 0 || column >= numFields() || column >= static_cast<int>(state_->Names().size()))
+        ThrowComponent(L"Invalid field index requested");
     return CString(state_->names[static_cast<size_t>(column)]);
 }
 
@@ -317,6 +442,7 @@ void CppSQLite3Statement::bindNull(int param) {
 
 int CppSQLite3Statement::execDML() {
     sqlite3_stmt* s = Checked();
+    BeforeStatement(state_->db, sqlite3_sql(s));
     ConnectionMutex hold(state_->db);
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
@@ -336,8 +462,8 @@ CppSQLite3Query CppSQLite3Statement::execQuery() {
     q->db = state_->db;
     q->stmt = s;
     q->owner = state_;
-    int n = sqlite3_column_count(s);
-    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(s, i)));
+    BeforeStatement(state_->db, sqlite3_sql(s));
+    q->columns = sqlite3_column_count(s);
     q->Step();
     return CppSQLite3Query(std::move(q));
 }
@@ -371,6 +497,7 @@ void CppSQLite3DB::open(const char* utf8Path) {
         throw e;
     }
     mpDB = db;
+    mpCache = std::make_shared<StatementCache>();
     setBusyTimeout(mnBusyTimeoutMs);
 }
 
@@ -378,6 +505,11 @@ void CppSQLite3DB::open(const wchar_t* path) { open(WideToUtf8(path ? path : L""
 
 void CppSQLite3DB::close() {
     if (mpDB) {
+        if (mpCache) {
+            ConnectionMutex hold(mpDB);
+            mpCache->Clear();
+        }
+        mpCache.reset();
         sqlite3_close_v2(mpDB);  // open statements keep the connection alive until finalized
         mpDB = nullptr;
     }
@@ -392,7 +524,8 @@ int CppSQLite3DB::execDML(const wchar_t* sql) {
     sqlite3* db = Checked();
     const std::string text = WideToUtf8(sql ? sql : L"");
     ConnectionMutex hold(db);
-    if (sqlite3_stmt* stmt = PrepareOne(db, text)) RunAndFinalize(db, stmt);
+    Ready ready = PrepareToRun(db, mpCache.get(), text);
+    if (ready.stmt) RunAndRelease(db, mpCache.get(), std::move(ready), text);
     return 0;
 }
 
@@ -403,12 +536,17 @@ CppSQLite3Query CppSQLite3DB::execQuery(const wchar_t* sql) {
     q->db = db;
     {
         ConnectionMutex hold(db);
-        q->stmt = PrepareOne(db, text);
+        Ready ready = PrepareToRun(db, mpCache.get(), text);
+        q->stmt = ready.stmt;
+        if (!ready.kept.empty()) {
+            q->kept = std::move(ready.kept);
+            q->cache = mpCache;
+        }
     }
     if (!q->stmt) return CppSQLite3Query(std::move(q));  // no statement in the text: an empty result
-    const int n = sqlite3_column_count(q->stmt);
-    q->names.reserve(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) q->names.push_back(Utf8ToWide(sqlite3_column_name(q->stmt, i)));
+    q->sql = text;
+    BeforeStatement(db, text.c_str());
+    q->columns = sqlite3_column_count(q->stmt);
     q->Step();
     return CppSQLite3Query(std::move(q));
 }
@@ -448,7 +586,7 @@ void CppSQLite3DB::execScript(const wchar_t* sql) {
         const int rc = sqlite3_prepare_v2(db, tail, -1, &stmt, &next);
         if (rc != SQLITE_OK) throw SqliteError(db, rc, tail);
         if (!stmt) break;  // only blanks or comments remained
-        RunAndFinalize(db, stmt);
+        RunAndRelease(db, nullptr, {stmt, {}}, std::string(tail, next ? static_cast<size_t>(next - tail) : 0));
         tail = next;
     }
 }

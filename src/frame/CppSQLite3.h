@@ -35,6 +35,7 @@ private:
 namespace shopbiz::detail {
 struct QueryState;
 struct StatementState;
+class StatementCache;
 }  // namespace shopbiz::detail
 
 // A result set positioned on its current row. Copies share the open statement, so a result
@@ -131,7 +132,9 @@ public:
     bool isOpen() const { return mpDB != nullptr; }
 
     // Runs the statement to its end. Returns the statement status: 0 when it ran, whatever
-    // number of rows it touched (also for text that holds no statement at all).
+    // number of rows it touched (also for text that holds no statement at all). Queries and
+    // data changes are kept compiled on the connection with their values taken out, so the
+    // next statement of the same shape runs without being compiled again.
     int execDML(const wchar_t* sql);
     // Result set of the statement, positioned on its first row.
     CppSQLite3Query execQuery(const wchar_t* sql);
@@ -160,4 +163,6 @@ private:
 
     sqlite3* mpDB = nullptr;
     int mnBusyTimeoutMs = 10000;
+    // Statements of execDML and execQuery kept compiled for the next one of the same shape.
+    std::shared_ptr<shopbiz::detail::StatementCache> mpCache;
 };

@@ -10,14 +10,27 @@ namespace {
 std::atomic<unsigned> savepoints{0};
 }  // namespace
 
-Transaction::Transaction(CppSQLite3DB& db)
-    : db_(db), name_(Fmt(L"shopbiz_%u", ++savepoints)), outermost_(!db.inTransaction()) {
+Transaction::Transaction(CppSQLite3DB& db, bool writeLock) : db_(db), outermost_(!db.inTransaction()) {
+    if (writeLock && outermost_) {
+        db_.execDML(L"BEGIN IMMEDIATE");
+        return;
+    }
+    name_ = Fmt(L"shopbiz_%u", ++savepoints);
     db_.execDML(Fmt(L"SAVEPOINT %s", name_));
 }
 
 Transaction::~Transaction() {
+    if (open_) Rollback();
+}
+
+void Transaction::Rollback() {
     if (!open_) return;
+    open_ = false;
     try {
+        if (name_.IsEmpty()) {
+            if (db_.inTransaction()) db_.execDML(L"ROLLBACK");
+            return;
+        }
         db_.execDML(Fmt(L"ROLLBACK TO %s", name_));
         db_.execDML(Fmt(L"RELEASE %s", name_));
     } catch (...) {
@@ -31,8 +44,10 @@ Transaction::~Transaction() {
 }
 
 void Transaction::Commit() {
-    db_.execDML(Fmt(L"RELEASE %s", name_));
+    db_.execDML(name_.IsEmpty() ? CString(L"COMMIT") : Fmt(L"RELEASE %s", name_));
     open_ = false;
 }
+
+bool Transaction::IsOpen() const { return open_ && db_.inTransaction(); }
 
 }  // namespace shopbiz

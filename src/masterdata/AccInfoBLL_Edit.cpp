@@ -19,17 +19,14 @@ int CAccInfoBLL::UpdateBaseAccount(CppSQLite3DB& db, CString name, double amount
         CSysBLL sys;
         const CString now = sys.GetTimeNowLong();
         CSysBLL::GetSafeString(name);
-        double balance = 0.0;
-        {
-            CppSQLite3Query row = GetBaseDataByName(db, name, error);
-            if (!row.isNull() && !row.eof()) balance = row.getFloatField(L"CurAmount");
-        }
-        // Money in comes as a negative amount, money out as a positive one.
-        balance -= amount;
+        // Money in comes as a negative amount, money out as a positive one. The balance moves
+        // relative to the stored one in one statement (kept to eight decimals, as a balance
+        // written with "%.08lf" is), so that a value that could not be read is never written
+        // back; an unknown name is touched by nothing.
         if (write != 0) {
-            db.execDML(
-                Sql(L"update SettleAcct set CurAmount = %.08lf ,LastUpdateDate = '%s' where SettleAcctName = '%s';",
-                    balance, Quoted(now), Quoted(name)));
+            db.execDML(Sql(L"update SettleAcct set CurAmount = round(ifnull(CurAmount,0) - (%.08lf), 8) "
+                           L",LastUpdateDate = '%s' where SettleAcctName = '%s';",
+                           amount, Quoted(now), Quoted(name)));
             sys.AddOperateData(db, L"SettleAcct", L"SettleAcctName", name, L"U");
         }
         return 0;

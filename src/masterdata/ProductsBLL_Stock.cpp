@@ -9,10 +9,12 @@ using namespace shopbiz;
 
 namespace {
 
-// A missing product counts as stock 0 (the update then touches nothing).
-double CurrentStock(CppSQLite3DB& db, int productID) {
-    CppSQLite3Query row = db.execQuery(Sql(L"select CurStock from Products where ProductID=%d", productID));
-    return row.eof() ? 0.0 : row.getFloatField(L"CurStock", 0.0);
+// Moves a product's stock counter by `change` in one statement, relative to the stored value
+// (kept to eight decimals, as a number written with "%.08lf" is), so that nothing read before
+// can be written back stale. A missing product is touched by nothing.
+void MoveProductStock(CppSQLite3DB& db, int productID, double change) {
+    db.execDML(Sql(L"update products set CurStock = round(ifnull(CurStock,0) + (%.08lf), 8) where productID = %d",
+                   change, productID));
 }
 
 CString ZeroIfEmpty(const CString& number) { return number.IsEmpty() ? CString(L"0.00") : number; }
@@ -26,10 +28,7 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
     CSysBLL::GetSafeString(quantity);
     CSysBLL::GetSafeString(price);
     return Guard(Log(ErrorText::WithStatement(L"err:%s;sql=%s")), -1, [&] {
-        CppSQLite3Query product = db.execQuery(Sql(L"select CurStock from Products where ProductID=%d", ProductID));
-        const double stock = (product.eof() ? 0.0 : product.getFloatField(L"CurStock", 0.0)) + ParseAmount(quantity);
-        product.finalize();
-        db.execDML(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
+        MoveProductStock(db, ProductID, ParseAmount(quantity));
         CSysBLL().AddOperateData(db, L"products", L"productID", Fmt(L"%d", ProductID), L"U");
         // The first purchase price of a product opened without one becomes its opening cost.
         const double unitPrice = ParseAmount(price);
@@ -49,8 +48,7 @@ int CProductsBLL::AddProductsStock(CppSQLite3DB& db, int ProductID, CString quan
 int CProductsBLL::DecProductsStock(CppSQLite3DB& db, int ProductID, CString quantity, CString /*price*/) {
     ServiceLock lock;
     CSysBLL::GetSafeString(quantity);
-    const double stock = CurrentStock(db, ProductID) - ParseAmount(quantity);
-    db.execDML(Sql(L"update products set CurStock = %.08lf where productID = %d", stock, ProductID));
+    MoveProductStock(db, ProductID, -ParseAmount(quantity));
     CSysBLL().AddOperateData(db, L"products", L"productID", Fmt(L"%d", ProductID), L"U");
     return 1;
 }
@@ -67,11 +65,9 @@ CString CProductsBLL::GetCurStockByID(CppSQLite3DB& db, int ProductID) {
 int CProductsBLL::DecStockProductsFromBill(CppSQLite3DB& db, int ProductID, CString quantity) {
     ServiceLock lock;
     CSysBLL::GetSafeString(quantity);
-    CppSQLite3Query row = db.execQuery(Sql(L"select CurStock from ProductStock where ProductID=%d", ProductID));
-    if (row.eof()) return 1;
-    const double stock = row.getFloatField(L"CurStock", 0.0) - ParseAmount(quantity);
-    row.finalize();
-    db.execDML(Sql(L"update ProductStock set CurStock = %.08lf where productID = %d", stock, ProductID));
+    // Relative to the stored value in one statement; a product without a stock row keeps none.
+    db.execDML(Sql(L"update ProductStock set CurStock = round(ifnull(CurStock,0) - (%.08lf), 8) where productID = %d",
+                   ParseAmount(quantity), ProductID));
     return 1;
 }
 

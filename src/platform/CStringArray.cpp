@@ -14,6 +14,7 @@ void CStringArray::InsertAt(int index, const CString& value, int count) {
 
 void CStringArray::RemoveAt(int index, int count) {
     if (!InRange(index) || count <= 0) return;
-    int last = index + count > GetSize() ? GetSize() : index + count;
+    // Compared without adding, which could overflow an int.
+    int last = count > GetSize() - index ? GetSize() : index + count;
     items_.erase(items_.begin() + index, items_.begin() + last);
 }

@@ -10,20 +10,28 @@ namespace {
 
 std::mutex g_mutex;
 std::string g_path;
+// The log file stays open from the first line on; each line is flushed as it is written, so
+// a crash loses nothing that was logged. Another path closes it.
+std::FILE* g_file = nullptr;
 bool g_capturing = false;
 std::vector<CString> g_captured;
 
+void CloseFile() {
+    if (g_file) std::fclose(g_file);
+    g_file = nullptr;
+}
+
 void AppendToFile(const CString& line, int level) {
     if (g_path.empty()) return;
-    std::FILE* f = std::fopen(g_path.c_str(), "a");
-    if (!f) return;
+    if (!g_file) g_file = std::fopen(g_path.c_str(), "a");
+    if (!g_file) return;
     std::time_t now = shopbiz::Clock::Now();
     std::tm tm{};
     localtime_r(&now, &tm);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S", &tm);
-    std::fprintf(f, "%s [%d] %s\n", stamp, level, line.ToUtf8().c_str());
-    std::fclose(f);
+    std::fprintf(g_file, "%s [%d] %s\n", stamp, level, line.ToUtf8().c_str());
+    if (std::fflush(g_file) != 0) CloseFile();  // opened again for the next line
 }
 
 }  // namespace
@@ -39,6 +47,7 @@ void CSuperLog::WriteLog(CString& text, int level, bool flag) { WriteLog(text.Ge
 
 void CSuperLog::SetLogFile(const std::string& path) {
     std::lock_guard<std::mutex> hold(g_mutex);
+    CloseFile();
     g_path = path;
 }
 

@@ -1,6 +1,7 @@
 // CSysBLL: the key/value settings of SysSetting, and the two switches decided from the bills.
 // Keys and values are stored exactly as given (quotes included).
 #include "common/SysBLLEx.h"
+#include "frame/CallMemo.h"
 #include "frame/ServiceFrame.h"
 
 using namespace shopbiz;
@@ -11,21 +12,43 @@ SqlText SettingQuery(const CString& key) {
     return Sql(L"SELECT SettingVal FROM  SysSetting  WHERE SettingType='%s' ", Quoted(key));
 }
 
+// The setting's row, read once per call where the call keeps a memo.
+CallMemo::Setting ReadSetting(CppSQLite3DB& db, const CString& key) {
+    CallMemo* memo = CallMemo::Of(db);
+    if (memo)
+        if (const CallMemo::Setting* kept = memo->FindSetting(key)) return *kept;
+    CallMemo::Setting setting;
+    CppSQLite3Query row = db.execQuery(SettingQuery(key));
+    if (!row.eof()) {
+        setting.present = true;
+        setting.isNull = row.fieldIsNull(0);
+        setting.text = row.fieldValue(0);
+        setting.number = row.getIntField(0, 0);
+    }
+    if (memo) memo->KeepSetting(key, setting);
+    return setting;
+}
+
 }  // namespace
 
-CString CSysBLL::GetSysSetting(CppSQLite3DB& db, CString key) { return db.execScalarStr(SettingQuery(key)); }
+CString CSysBLL::GetSysSetting(CppSQLite3DB& db, CString key) {
+    const CallMemo::Setting s = ReadSetting(db, key);
+    return s.present && !s.isNull ? s.text : CString();
+}
 
 int CSysBLL::GetSysSettingForint(CppSQLite3DB& db, CString key, int defaultValue) {
-    CppSQLite3Query row = db.execQuery(SettingQuery(key));
-    return row.eof() ? defaultValue : row.getIntField(0, defaultValue);
+    const CallMemo::Setting s = ReadSetting(db, key);
+    return s.present && !s.isNull ? s.number : defaultValue;
 }
 
 CString CSysBLL::GetSysSettingForCString(CppSQLite3DB& db, CString key, CString defaultValue) {
-    CppSQLite3Query row = db.execQuery(SettingQuery(key));
-    return row.eof() ? defaultValue : row.getStringField(0, L"");
+    const CallMemo::Setting s = ReadSetting(db, key);
+    if (!s.present) return defaultValue;
+    return s.isNull ? CString() : s.text;
 }
 
 int CSysBLL::UpdateSysSetting(CppSQLite3DB& db, CString key, CString value) {
+    CallMemo::ForgetSettings(db);
     const QuotedSlot k = Quoted(key), v = Quoted(value);
     if (db.execScalar(Sql(L" SELECT COUNT(*)  FROM  SysSetting  WHERE SettingType='%s' ", k)) > 0)
         return db.execDML(Sql(L"UPDATE SysSetting SET SettingVal='%s' WHERE SettingType='%s' ", v, k));
@@ -36,11 +59,13 @@ int CSysBLL::GetFunState(CppSQLite3DB& db, CString key) {
     CppSQLite3Query row = db.execQuery(SettingQuery(key));
     if (!row.eof()) return row.getIntField(0, 0);
     row.finalize();
+    CallMemo::ForgetSettings(db);
     db.execDML(Sql(L"INSERT INTO SysSetting(SettingType,SettingVal)VALUES('%s',0);", Quoted(key)));
     return 0;
 }
 
 int CSysBLL::SetFunState(CppSQLite3DB& db, CString key, int state) {
+    CallMemo::ForgetSettings(db);
     return db.execDML(Sql(L"UPDATE  SysSetting Set SettingVal='%d' WHERE  SettingType='%s' ", state, Quoted(key)));
 }
 
