@@ -131,7 +131,10 @@ std::vector<std::string> StatementsOf(const Question& q) {
     sqlite3_trace_v2(
         h, SQLITE_TRACE_STMT,
         [](unsigned, void*, void* statement, void*) {
-            const std::string sql = sqlite3_sql(static_cast<sqlite3_stmt*>(statement));
+            // With the values bound, as the statement ran.
+            char* expanded = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+            const std::string sql = expanded ? expanded : "";
+            sqlite3_free(expanded);
             const size_t start = sql.find_first_not_of(' ');
             if (start != std::string::npos && strncasecmp(sql.c_str() + start, "select", 6) == 0 &&
                 sql.find("IsCale <> 1") == std::string::npos && sql.find("IsCale2 <> 1") == std::string::npos &&

@@ -316,13 +316,15 @@ TEST_F(StockReports, ReportsUseTheLedgerIndexes) {
             text += q.getStringField(L"detail") + L"\n";
         return text;
     };
-    // The statements as the library runs them, taken from its own calls.
+    // The statements as the library runs them, taken from its own calls, with the values they
+    // ran with (the database plans a kept statement again for the values bound to it).
     std::vector<CString> statements;
     sqlite3_trace_v2(
         db.handle(), SQLITE_TRACE_STMT,
         [](unsigned, void* seen, void* statement, void*) {
-            static_cast<std::vector<CString>*>(seen)->push_back(
-                CString::FromUtf8(sqlite3_sql(static_cast<sqlite3_stmt*>(statement))));
+            char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
+            static_cast<std::vector<CString>*>(seen)->push_back(CString::FromUtf8(sql ? sql : ""));
+            sqlite3_free(sql);
             return 0;
         },
         &statements);

@@ -1,6 +1,7 @@
 #include "report/BarChart.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -31,10 +32,11 @@ std::string Escaped(const CString& text) {
     return out;
 }
 
+// An SVG coordinate with one decimal, whatever the process locale.
 std::string Number(double v) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", v);
-    return text;
+    const auto written = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 1);
+    return std::string(text, written.ptr);
 }
 
 }  // namespace
