@@ -524,8 +524,9 @@ CREATE INDEX IX_Stocks_Bill ON Stocks(BillCode, BillType);
 CREATE INDEX IX_Stocks_Uncalculated ON Stocks(ProductID, IsCale) WHERE IsCale <> 1;
 CREATE INDEX IX_Stocks_Changed ON Stocks(IsCale2) WHERE IsCale2 <> 1;
 -- ---- Stock and profit reports ----
--- A period's movements per product, read from the index alone.
-CREATE INDEX IX_Stocks_Period ON Stocks(BillDate, ProductID, InCount, InAmount, OutCount, OutAmount);
+-- A period's movements per product, read from the index alone and already in product order,
+-- so that a long period is added up without sorting its rows.
+CREATE INDEX IX_Stocks_Period ON Stocks(ProductID, BillDate, InCount, InAmount, OutCount, OutAmount);
 -- Profit per customer and per product: the sale rows already in the order of the grouping,
 -- with what the reports add up, so that a year is read from the index without a sort.
 CREATE INDEX IX_Stocks_SalesByCustomer ON Stocks(CompanyName, BillDate, OutCount, SaleAmount, OutAmount, BillType)

@@ -335,7 +335,9 @@ TEST_F(StockReports, ReportsUseTheLedgerIndexes) {
     ASSERT_EQ(statements.size(), 6u);
     const CString summary = plan(statements[1]), byCustomer = plan(statements[3]), byProduct = plan(statements[5]);
     EXPECT_NE(summary.Find(L"SEARCH x USING COVERING INDEX IX_Stocks_Product"), -1) << summary;
-    EXPECT_NE(summary.Find(L"USING COVERING INDEX IX_Stocks_Period (BillDate>? AND BillDate<?)"), -1) << summary;
+    // The period's movements come from the index in product order: added up without a sort.
+    EXPECT_NE(summary.Find(L"SCAN Stocks USING COVERING INDEX IX_Stocks_Period"), -1) << summary;
+    EXPECT_EQ(summary.Find(L"TEMP B-TREE FOR GROUP BY"), -1) << summary;
     EXPECT_EQ(summary.Find(L"SCAN a"), -1) << summary;
     EXPECT_NE(byCustomer.Find(L"SCAN T USING COVERING INDEX IX_Stocks_SalesByCustomer"), -1) << byCustomer;
     EXPECT_NE(byProduct.Find(L"SCAN T USING COVERING INDEX IX_Stocks_SalesByProduct"), -1) << byProduct;
