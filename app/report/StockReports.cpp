@@ -77,7 +77,8 @@ bool DrawChart(const ReportRequest& request, const CString& title, const std::ve
 int PrintStock(CppSQLite3DB& db, const ReportRequest& request, std::ostream& out) {
     if (!CheckPeriod(request)) return kBadArguments;
     if (!CostsUpToDate(db)) return kFailed;
-    // Without a start everything since the shop opened (its opening rows) is movement.
+    // Without a start the period opens the day after the opening rows (dated 1970-01-01): the
+    // opening stock is brought forward and everything since counts as movement.
     const CString from = request.from.IsEmpty() ? CString(L"1970-01-02") : request.from;
     const CString to = request.to.IsEmpty() ? CString(L"9999-12-31") : request.to;
     CStocksBLL stocks;
