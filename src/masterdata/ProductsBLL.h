@@ -267,4 +267,16 @@ public:
     // lower limit or below zero, any other kind both. Locked; a database error goes into the
     // error text and the log and gives an empty result set.
     CppSQLite3Query GetCustProductForWaring(CppSQLite3DB& db, CString& error, int kind);
+
+    // --- Print data ----------------------------------------------------------------------------
+    // The product list of GetProductsByTypeID (the type and its sub-types, the key, only those
+    // with stock when `withStockOnly`) into SysPrintData, as CStocksBLL's report fillers write
+    // theirs (BillType `label`; RecordNo `firstRecord`, + n for row n): StoreName, StoreAddr,
+    // StoreLink; per product ProdName, ProdCode, ProdTypeName, ProdUnit, ProdStock,
+    // ProdInprice ("0.0" for an operator `userID` without the right "0100" to see purchase
+    // prices), ProdOutPrice (the sale price), ProdWholePrice, RowNo. One transaction: 0 when
+    // written; on a database error nothing stays, the message goes into `error` and the log,
+    // and the result is -1. `rowCount` receives the number of products.
+    int InsertPrintProdData(CppSQLite3DB& db, CString label, int firstRecord, CString TypeName, CString key,
+                            bool withStockOnly, int userID, long& rowCount, CString& error);
 };
