@@ -1,5 +1,6 @@
 // shopbiz report PATH KIND: a report of the shop printed as an aligned table.
 #include <iostream>
+#include <string>
 
 #include "Command.h"
 #include "ShopFiles.h"
@@ -49,14 +50,25 @@ int RunReport(const Invocation& invocation) {
     }
 }
 
+// The command's help: what it does, then every report with its line.
+const std::string kDescription = [] {
+    std::string text =
+        "Prints one of the shop's reports as an aligned table. The stock and profit reports bring\n"
+        "the stock costs up to date first; --chart draws a report's chart as an SVG file.\n\nreports:";
+    for (const auto* family : {&report::StockReports(), &report::MoneyReports()})
+        for (const report::ReportKind& kind : *family)
+            text += "\n  " + std::string(kind.name) + std::string(13 - std::string(kind.name).size(), ' ') +
+                    kind.summary + (kind.charts ? " [--chart]" : "");
+    return text;
+}();
+
 }  // namespace
 
 extern const Command kReportCommand{
     "report",
     "print a report of the shop (stock, profit, money) as a table",
-    "Prints one of the shop's reports as an aligned table. The stock and profit reports bring\n"
-    "the stock costs up to date first; --chart draws a report's chart as an SVG file.",
-    {{"PATH", ArgumentKind::Path, "an existing shop database"}, {"KIND", ArgumentKind::Text, "which report"}},
+    kDescription.c_str(),
+    {{"PATH", ArgumentKind::Path, "an existing shop database"}, {"KIND", ArgumentKind::Text, "which report (listed above)"}},
     {{"--from", "YYYY-MM-DD", "the first day of the period"},
      {"--to", "YYYY-MM-DD", "the last day of the period"},
      {"--chart", "FILE.svg", "also draw the report's chart into FILE.svg"}},
