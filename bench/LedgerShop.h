@@ -9,20 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "BenchSql.h"
 #include "shopbiz.h"
 
 namespace ledger_shop {
 
 constexpr int kProducts = 10000, kRows = 1000000;
 
-inline void Run(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n%s\n", message, sql);
-        sqlite3_free(message);
-        std::abort();
-    }
-}
+using bench_sql::Run;
 
 // The ledger written straight in, as the postings leave it: an opening row per product, then
 // bill rows in date order with the products interleaved, five lines to a bill. The Stocks

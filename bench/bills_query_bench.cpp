@@ -12,17 +12,11 @@
 #include <string>
 
 #include "shopbiz.h"
+#include "BenchSql.h"
 
 namespace {
 
-void Run(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n%s\n", message, sql);
-        sqlite3_free(message);
-        std::abort();
-    }
-}
+using bench_sql::Run;
 
 // The shop, built once. Bills run from 2012-01-01 to 2013-12-31 (about 4,200 a month), each
 // with five lines; one bill in a hundred has a remark, one line in about a thousand the

@@ -12,17 +12,11 @@
 #include <vector>
 
 #include "shopbiz.h"
+#include "BenchSql.h"
 
 namespace {
 
-void Run(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n%s\n", message, sql);
-        sqlite3_free(message);
-        std::abort();
-    }
-}
+using bench_sql::Run;
 
 // The shop, built once, as a new shop database holds it (no ANALYZE statistics). Trading runs
 // from 2024-12-01 to 2026-11-30: 70,000 sale bills (three in ten partly on credit), 25,000

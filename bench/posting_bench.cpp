@@ -20,6 +20,7 @@
 #include "common/AmountText.h"
 #include "frame/SqlText.h"
 #include "shopbiz.h"
+#include "BenchSql.h"
 
 namespace {
 
@@ -33,14 +34,7 @@ CString CustomerName(int i) { return Fmt(L"客户%03d", i); }
 
 // --- The shop before the run -------------------------------------------------------------------
 
-void Run(sqlite3* db, const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
-        std::fprintf(stderr, "%s\n%s\n", message, sql);
-        sqlite3_free(message);
-        std::abort();
-    }
-}
+using bench_sql::Run;
 
 // Products and customers through the services; a year of sales, their ledger rows and day
 // lines written straight in.
