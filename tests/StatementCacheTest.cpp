@@ -29,10 +29,8 @@ TEST(StatementShape, LiteralsThatCanGoAndThoseThatStay) {
         {"SELECT * FROM Products WHERE ProductName='铅笔' AND ProductID=12",
          "SELECT * FROM Products WHERE ProductName=? AND ProductID=?", "铅笔|12"},
         // The select list keeps its literals (and so its column names), ORDER BY its positions.
-        {"SELECT 'a', 12 AS n FROM T WHERE x='b' ORDER BY 2 LIMIT 50", "SELECT 'a', 12 AS n FROM T WHERE x=? ORDER BY 2 LIMIT ?",
-         "b|50"},
-        {"SELECT coalesce(a,'x'), (SELECT n FROM U WHERE k='y') FROM T WHERE z='w' GROUP BY substr(a,1,3)",
-         "SELECT coalesce(a,'x'), (SELECT n FROM U WHERE k='y') FROM T WHERE z=? GROUP BY substr(a,1,3)", "w"},
+        {"SELECT 'a', 12 AS n, f(a,'x'), (SELECT 9 FROM U WHERE k='y') FROM T WHERE z='w' GROUP BY f(a,30) ORDER BY 2",
+         "SELECT 'a', 12 AS n, f(a,'x'), (SELECT 9 FROM U WHERE k='y') FROM T WHERE z=? GROUP BY f(a,30) ORDER BY 2", "w"},
         // A REAL is read from its own digits; single digits (flags) and '%' texts (formats) stay.
         {"update products set CurStock = round(ifnull(CurStock,0) + (-10.50000000), 8) where productID = 25",
          "update products set CurStock = round(ifnull(CurStock,0) + (-CAST(? AS REAL)), 8) where productID = ?",
@@ -78,14 +76,12 @@ TEST_F(KeptStatements, EachRunReadsItsOwnValuesEvenWhileAnotherIsOpen) {
     EXPECT_EQ(inner.getStringField(L"name"), L"丙");
     outer.nextRow();
     EXPECT_EQ(outer.fieldValue(0), L"丙");
-    outer.finalize();
-    inner.finalize();
+    outer.finalize(), inner.finalize();
     for (int id : {10, 11, 12, 10})
         EXPECT_EQ(db.execScalar(shopbiz::Fmt(L"SELECT ID FROM T WHERE ID = %d", id)), id);
     // A kept statement follows a change of the table it reads.
     db.execScript(L"ALTER TABLE T ADD COLUMN Extra TEXT DEFAULT 'x'");
     CppSQLite3Query row = db.execQuery(L"SELECT * FROM T WHERE ID = 11");
-    EXPECT_EQ(row.numFields(), 4);
     EXPECT_EQ(row.getStringField(L"Extra"), L"x");
 }
 
