@@ -2,16 +2,14 @@
 // laid out as a page; then the page in a real browser (headless Chromium): what it shows and
 // that a 10-line bill fits one A4 sheet.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "frame/SqlText.h"
 #include "shopbiz.h"
+#include "support/Shell.h"
 
 #ifdef SHOPBIZ_APP_PATH
 
@@ -19,37 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-};
-
-std::string Quoted(const std::string& word) {
-    std::string q = "'";
-    for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs a shell command under a time limit, so that no test can hang; stderr joins stdout.
-Outcome Shell(const std::string& command, int seconds = 90) {
-    Outcome r;
-    FILE* p = popen(("timeout --kill-after=5 " + std::to_string(seconds) + " " + command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    const int status = pclose(p);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using namespace shell_test;
 
 class PrintPage : public ::testing::Test {
 protected:
@@ -159,26 +127,20 @@ TEST_F(PrintPage, DemoBills) {
 
 // Headless Chromium renders the page: the bill's values in its text, one A4 sheet as PDF.
 TEST_F(PrintPage, InARealBrowser) {
-    const char* configured = std::getenv("SHOPBIZ_CHROMIUM");
-    const std::string browser = configured && *configured ? configured : "chromium";
-    const std::string flags =
-        " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
-        "--disable-component-update --disable-sync --user-data-dir=" + Quoted((dir / "profile").string());
-    const Outcome probe = Shell(Quoted(browser) + flags + " --dump-dom about:blank", 60);
-    if (probe.exitCode != 0 || !Has(probe.out, "<html"))
-        GTEST_SKIP() << "Chromium cannot start here (" << browser << ", exit code " << probe.exitCode
-                     << "): " << probe.out.substr(0, 300);
+    std::string why;
+    const std::string browser = HeadlessChromium(dir / "profile", why);
+    if (browser.empty()) GTEST_SKIP() << why;
     MakeShop();
     const std::string html = (dir / "sale.html").string(), pdf = (dir / "sale.pdf").string();
     const Outcome page = Print("sale XS2013050001 --out " + Quoted(html) + " --pdf " + Quoted(pdf));
     ASSERT_EQ(page.exitCode, 0) << page.out;
 
-    const Outcome dom = Shell(Quoted(browser) + flags + " --dump-dom " + Quoted("file://" + html), 60);
+    const Outcome dom = Shell(browser + " --dump-dom " + Quoted("file://" + html), 60);
     ASSERT_EQ(dom.exitCode, 0) << dom.out;
     for (const char* text : {"城东文具店", "XS2013050001", "城东小学", "练习本1号", "练习本10号", "412.50", "271.25",
                              "肆佰壹拾贰元伍角"})
         EXPECT_TRUE(Has(dom.out, text)) << text;
-    const Outcome shot = Shell(Quoted(browser) + flags + " --window-size=794,1123 --screenshot=" +
+    const Outcome shot = Shell(browser + " --window-size=794,1123 --screenshot=" +
                                    Quoted((dir / "sale.png").string()) + " " + Quoted("file://" + html),
                                60);
     EXPECT_EQ(shot.exitCode, 0) << shot.out;

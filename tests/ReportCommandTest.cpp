@@ -1,15 +1,13 @@
 // shopbiz report on the demo's shop: the stock, profit and warning reports as tables, their
 // refusals, and a chart drawn as SVG and rendered in a real browser (headless Chromium).
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "shopbiz.h"
+#include "support/Shell.h"
 
 #ifdef SHOPBIZ_APP_PATH
 
@@ -17,37 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-};
-
-std::string Quoted(const std::string& word) {
-    std::string q = "'";
-    for (char c : word) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-// Runs a shell command under a time limit; stderr joins stdout.
-Outcome Shell(const std::string& command, int seconds = 90) {
-    Outcome r;
-    FILE* p = popen(("timeout --kill-after=5 " + std::to_string(seconds) + " " + command + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    const int status = pclose(p);
-    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+using namespace shell_test;
 
 class ReportCommand : public ::testing::Test {
 protected:
@@ -129,15 +97,9 @@ TEST_F(ReportCommand, ChartInARealBrowser) {
         EXPECT_TRUE(Has(profit.out, "chart: " + svg.string() + " (" + bars + " bars)")) << profit.out;
     }
 
-    const char* configured = std::getenv("SHOPBIZ_CHROMIUM");
-    const std::string browser = configured && *configured ? configured : "chromium";
-    const std::string flags =
-        " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run --disable-background-networking "
-        "--disable-component-update --disable-sync --user-data-dir=" + Quoted((dir / "profile").string());
-    const Outcome probe = Shell(Quoted(browser) + flags + " --dump-dom about:blank", 60);
-    if (probe.exitCode != 0 || !Has(probe.out, "<html"))
-        GTEST_SKIP() << "Chromium cannot start here (" << browser << ", exit code " << probe.exitCode
-                     << "): " << probe.out.substr(0, 300);
+    std::string why;
+    const std::string browser = HeadlessChromium(dir / "profile", why);
+    if (browser.empty()) GTEST_SKIP() << why;
 
     // The chart inline in a page whose script measures what the browser laid out.
     std::string chart = ReadFile(svg);
@@ -152,7 +114,7 @@ TEST_F(ReportCommand, ChartInARealBrowser) {
                            "const pre = document.createElement('pre'); pre.id = 'measured';"
                            "pre.textContent = '\\n' + rows.join('\\n') + '\\n'; document.body.appendChild(pre);"
                            "</script></body>";
-    const Outcome dom = Shell(Quoted(browser) + flags + " --dump-dom " + Quoted("file://" + page.string()), 60);
+    const Outcome dom = Shell(browser + " --dump-dom " + Quoted("file://" + page.string()), 60);
     ASSERT_EQ(dom.exitCode, 0) << dom.out;
     const size_t at = dom.out.find("<pre id=\"measured\">");
     ASSERT_NE(at, std::string::npos) << dom.out;
