@@ -3,7 +3,7 @@
 // and journal lines they come from.
 #include <gtest/gtest.h>
 
-#include "support/BillFixture.h"
+#include "support/PrintJobFixture.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using shopbiz::Fmt;
 //   05-06 工商银行 opened with 1000          05-10 甲客户 pays 100 into 工商银行 (SK2)
 //   05-20 the shop pays 戊供应商 100 (FK1)
 // 乙公司 is a customer that also supplies the shop; 丁客户 never trades.
-class MoneyReports : public BillFixture {
+class MoneyReports : public PrintJobFixture {
 protected:
     void SetUp() override {
         BillFixture::SetUp();
@@ -76,18 +76,6 @@ protected:
                 text += (i ? L"|" : (text.IsEmpty() ? L"" : L"; ")) + q.fieldValue(columns[i]);
         }
         return text;
-    }
-    // "value|type" of a print field; "a; b" when there are several.
-    CString Printed(int entry, const wchar_t* code) {
-        return Rows(Fmt(L"SELECT KeyWordValue, KeyWordType FROM SysPrintData WHERE EntryNo=%d AND KeyWordName='%s'",
-                        entry, code));
-    }
-    // The codes written under the label that its template does not cite.
-    CString Uncited(const wchar_t* label) {
-        return Rows(Fmt(L"SELECT DISTINCT KeyWordName FROM SysPrintData t WHERE BillType='%s' AND NOT EXISTS (SELECT 1 "
-                        L"FROM NoteCitation a JOIN NoteType b ON a.FNoteType=b.FCode WHERE b.FNoteTypeName='%s' AND "
-                        L"a.FCode=t.KeyWordName)",
-                        label, label));
     }
 
     static constexpr const wchar_t* kRepairs = L"店面装修与维护费";
@@ -302,10 +290,10 @@ TEST_F(MoneyReports, JournalPrintDataRunsTheBalanceAndFailsAsAWhole) {
               0)
         << error;
     EXPECT_EQ(next, 5);
-    EXPECT_EQ(Printed(-1, L"StoreName") + L"; " + Printed(-1, L"AccountSdt"), L"城东文具店|varchar; 2013-05-01|varchar");
-    EXPECT_EQ(Printed(3, L"RowNo") + L"; " + Printed(3, L"Balance") + L"; " + Printed(4, L"Balance"),
+    EXPECT_EQ(Value(-1, L"StoreName") + L"; " + Value(-1, L"AccountSdt"), L"城东文具店|varchar; 2013-05-01|varchar");
+    EXPECT_EQ(Value(3, L"RowNo") + L"; " + Value(3, L"Balance") + L"; " + Value(4, L"Balance"),
               L"1|varchar; 800.00000000|varMoneyfloat; 900.00000000|varMoneyfloat");
-    EXPECT_EQ(Printed(-1, L"SumBalance"), L"900.00000000|varMoneyfloat");
+    EXPECT_EQ(Value(-1, L"SumBalance"), L"900.00000000|varMoneyfloat");
     EXPECT_EQ(Uncited(L"账户收支明细"), L"");
 
     // Without the detail: every journal line of every account, from the opening of all.
@@ -313,7 +301,7 @@ TEST_F(MoneyReports, JournalPrintDataRunsTheBalanceAndFailsAsAWhole) {
     ASSERT_EQ(journal.InsertPrintData(db, L"2013-05-01", L"2013-05-31", L"工商银行", 0, L"账户收支明细", 1, next, error),
               0);
     EXPECT_EQ(next, 6);
-    EXPECT_EQ(Printed(-1, L"SumBalance"), L"2032.00000000|varMoneyfloat");  // 1082 + 1250 - 300
+    EXPECT_EQ(Value(-1, L"SumBalance"), L"2032.00000000|varMoneyfloat");  // 1082 + 1250 - 300
 
     const int before = Count(L"SysPrintData");
     Exec(L"DROP TABLE SaleOrderBills");
@@ -367,7 +355,7 @@ TEST_F(MoneyReports, ProjectAndBillListPrintData) {
         ASSERT_EQ(c.fill(c.label), 0) << c.label << " " << error;
         EXPECT_EQ(next, c.next) << c.label;
         if (c.total) {
-            EXPECT_EQ(Printed(-1, c.code), CString(c.total) + L"|varMoneyfloat") << c.label;
+            EXPECT_EQ(Value(-1, c.code), CString(c.total) + L"|varMoneyfloat") << c.label;
         }
         EXPECT_EQ(Uncited(c.label), L"") << c.label;
     }
@@ -385,7 +373,7 @@ TEST_F(MoneyReports, ReceivablesPrintDataStartsANewJob) {
     EXPECT_EQ(Int(L"SELECT count(*) FROM SysPrintData WHERE KeyWordName='Old'"), 0);
     EXPECT_EQ(Rows(L"SELECT RecordNo, EntryNo, KeyWordValue FROM SysPrintData WHERE KeyWordName='Balance'"),
               L"1|1|60.00000000; 2|2|80.00000000; 3|3|-50.00000000");
-    EXPECT_EQ(Printed(-1, L"SumBalance") + L"; " + Printed(-1, L"BillEdt"),
+    EXPECT_EQ(Value(-1, L"SumBalance") + L"; " + Value(-1, L"BillEdt"),
               L"90.00000000|varMoneyfloat; 2013-05-31|varchar");
     EXPECT_EQ(Uncited(L"应收款"), L"");
 
@@ -395,14 +383,14 @@ TEST_F(MoneyReports, ReceivablesPrintDataStartsANewJob) {
     EXPECT_EQ(next, 4);
     EXPECT_EQ(Rows(L"SELECT group_concat(KeyWordValue, ',') FROM SysPrintData WHERE KeyWordName='Amount'"),
               L"300.00000000,200.00000000");
-    EXPECT_EQ(Printed(-1, L"InitAmount") + L"; " + Printed(-1, L"SumAmount"),
+    EXPECT_EQ(Value(-1, L"InitAmount") + L"; " + Value(-1, L"SumAmount"),
               L"0.00000000|varMoneyfloat; 200.00000000|varMoneyfloat");
     EXPECT_EQ(Uncited(L"应付款明细"), L"");
     // A customer by its code: its name heads the page; what it owed before May opens the balance.
     const CString code = Text(L"SELECT CompanyCode FROM Companies WHERE CompanyName='甲客户'");
     ASSERT_EQ(debts.InsertRecItemPrintData(db, L"2013-05-01", L"2013-05-31", code, L"", L"应收款明细", 1, next, error),
               0);
-    EXPECT_EQ(Printed(-1, L"CompanyName") + L"; " + Printed(-1, L"InitAmount") + L"; " + Printed(2, L"Amount"),
+    EXPECT_EQ(Value(-1, L"CompanyName") + L"; " + Value(-1, L"InitAmount") + L"; " + Value(2, L"Amount"),
               L"甲客户|varchar; 10.00000000|varMoneyfloat; 60.00000000|varMoneyfloat");
 
     Exec(L"DROP TABLE Account");

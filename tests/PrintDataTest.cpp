@@ -4,13 +4,13 @@
 
 #include <functional>
 
-#include "support/BillFixture.h"
+#include "support/PrintJobFixture.h"
 
 namespace {
 
 using shopbiz::Fmt;
 
-class PrintData : public BillFixture {
+class PrintData : public PrintJobFixture {
 protected:
     void SetUp() override {
         BillFixture::SetUp();
@@ -20,32 +20,8 @@ protected:
         PutCompany(L"华联批发", 2);
     }
 
-    // "value|type" of the field, "" when the job has none; "a; b" when there are several.
-    CString Value(int entry, const wchar_t* code) {
-        return Rows(Fmt(L"SELECT KeyWordValue, KeyWordType FROM SysPrintData WHERE EntryNo=%d AND KeyWordName='%s'",
-                        entry, code));
-    }
-    CString Codes(int entry) {
-        return Rows(Fmt(L"SELECT group_concat(KeyWordName, ',') FROM SysPrintData WHERE EntryNo=%d", entry));
-    }
-    // The codes written under the label that its template does not cite: none may be lost.
-    CString Uncited(const wchar_t* label) {
-        return Rows(Fmt(L"SELECT DISTINCT KeyWordName FROM SysPrintData t WHERE BillType='%s' AND NOT EXISTS (SELECT 1 "
-                        L"FROM NoteCitation a JOIN NoteType b ON a.FNoteType=b.FCode WHERE b.FNoteTypeName='%s' AND "
-                        L"a.FCode=t.KeyWordName)",
-                        label, label));
-    }
-
-    struct Expected {
-        int entry;
-        const wchar_t *code, *value;
-    };
-    void ExpectValues(std::initializer_list<Expected> cases) {
-        for (const Expected& c : cases) EXPECT_EQ(Value(c.entry, c.code), c.value) << c.entry << " " << c.code;
-    }
 
     CPrintData print;
-    long rows = -1;
 };
 
 // 2 boxes of 12 pens entered at 24 a box, and 5 notebooks at 8 (10 before a 20% line

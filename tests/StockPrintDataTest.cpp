@@ -5,16 +5,17 @@
 
 #include <functional>
 
-#include "support/BillFixture.h"
+#include "support/PrintJobFixture.h"
 
 using shopbiz::Fmt;
 
 namespace {
 
-class StockPrintData : public BillFixture {
+class StockPrintData : public PrintJobFixture {
 protected:
     void SetUp() override {
         BillFixture::SetUp();
+        withRecord = true;
         Exec(L"UPDATE SystemInfo SET CompanyName='城东文具店', StoreAddress='解放路1号', Contact='周店长'");
         bool exists = false;
         CProductsBLL().AddProducts(db, L"铅笔", L"QB", L"", L"支", L"10", L"6", L"10", L"8", L"", L"", false, L"", exists);
@@ -28,32 +29,8 @@ protected:
         TakeLog();  // what the postings logged
     }
 
-    // "value|type|RecordNo" of the field; "" when the job has none.
-    CString Value(int entry, const wchar_t* code) {
-        return Rows(Fmt(L"SELECT KeyWordValue, KeyWordType, RecordNo FROM SysPrintData WHERE EntryNo=%d AND "
-                        L"KeyWordName='%s'",
-                        entry, code));
-    }
-    CString Codes(int entry) {
-        return Rows(Fmt(L"SELECT group_concat(KeyWordName, ',') FROM SysPrintData WHERE EntryNo=%d", entry));
-    }
-    // The codes written under the label that its template does not cite.
-    CString Uncited(const wchar_t* label) {
-        return Rows(Fmt(L"SELECT DISTINCT KeyWordName FROM SysPrintData t WHERE BillType='%s' AND NOT EXISTS (SELECT 1 "
-                        L"FROM NoteCitation a JOIN NoteType b ON a.FNoteType=b.FCode WHERE b.FNoteTypeName='%s' AND "
-                        L"a.FCode=t.KeyWordName)",
-                        label, label));
-    }
-    struct Expected {
-        int entry;
-        const wchar_t *code, *value;
-    };
-    void ExpectValues(std::initializer_list<Expected> cases) {
-        for (const Expected& c : cases) EXPECT_EQ(Value(c.entry, c.code), c.value) << c.entry << " " << c.code;
-    }
 
     CStocksBLL stocks;
-    long rows = -1;
     // Operator 1 is the administrator; operator 2 may not see purchase prices and costs.
 };
 
