@@ -35,9 +35,8 @@ protected:
         Post(Sale(Dated(Bill(L"乙公司", L"300", L"100"), L"2013-05-03"), Items({Pencils(L"150")})));
         Post(Sale(Dated(Bill(L"甲客户", L"200", L"50"), L"2013-05-03"), Items({Pencils(L"100")})));
         Post(Purchase(Dated(Bill(L"乙公司", L"120", L"0"), L"2013-05-03"), Items({Pencils(L"120", L"1")})));
-        BillArgs bank = Dated(Bill(L"戊供应商", L"500", L"200"), L"2013-05-05");
-        bank.settleAcct = L"工商银行";
-        Post(Purchase(bank, Items({Pencils(L"500", L"1")})));
+        Post(Purchase({.settleAcct = L"工商银行", .date = L"2013-05-05", .company = L"戊供应商", .billAmount = L"500",
+                       .discountAmount = L"500", .getAmount = L"200"}, Items({Pencils(L"500", L"1")})));
         Post(journal.InsertAccountByRec(db, L"工商银行", 2, L"甲客户", L"2013-05-10", L"SK2", L"还款", 100, error));
         Post(journal.InsertAccountByPay(db, L"现金", 1, L"戊供应商", L"2013-05-20", L"FK1", L"付货款", 100, error));
         TakeLog();
