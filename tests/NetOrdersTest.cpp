@@ -251,8 +251,7 @@ TEST_F(NetOrders, APostingRefusedHalfWayKeepsWhatTheSalePostingKeeps) {
     SavePens();
     CString code;
     EXPECT_EQ(net.InsertTBBillToSaleBill(db, code, L"支付宝", L"2013-05-06", L"11", L"11", L"100", L"11", L"", items, 2,
-                                         L"", L"1001"),
-              -2);
+                                         L"", L"1001"), -2);
     EXPECT_EQ(code, L"");
     EXPECT_EQ(Rows(L"SELECT local_status, local_billcode FROM net_tbbillmain"), L"0|");
     EXPECT_EQ(NetLog(), "InsertTBBillToSaleBill() ERR: tid=1001\r\n~\n");
@@ -263,8 +262,7 @@ TEST_F(NetOrders, APostingRefusedHalfWayKeepsWhatTheSalePostingKeeps) {
     CreateShopSchema(twin);
     CString twinError;
     EXPECT_EQ(sale.InsertBill(twin, L"", L"支付宝", L"2013-05-06", L"淘宝网客户", L"11", L"11", L"100", L"11", L"",
-                              items, 2, L"", L"taobao_order", twinError, L"3"),
-              -2);
+                              items, 2, L"", L"taobao_order", twinError, L"3"), -2);
     for (const wchar_t* table : {L"SaleBills", L"SaleBillItems", L"Companies", L"SettleAcct", L"Products", L"Stocks",
                                  L"Account", L"BillCode"}) {
         const CString all = Fmt(L"SELECT * FROM %s", table);
@@ -293,8 +291,7 @@ TEST_F(NetOrders, ADatabaseErrorUndoesTheWholePosting) {
 TEST_F(NetOrders, ReceiverAndShippingDataOfAnOrder) {
     SavePens();
     EXPECT_EQ(net.UpdateReceiverAddr(db, L"王小二", L"13800000000", L"310012", L"浙江省", L"杭州市", L"西湖区",
-                                     L"文二路2号", L"YTO", L"圆通速递", L"YT100200", L"1001", error),
-              1);
+                                     L"文二路2号", L"YTO", L"圆通速递", L"YT100200", L"1001", error), 1);
     EXPECT_EQ(Rows(L"SELECT receiver_zip, receiver_address, companycode, companyname, outerid FROM net_tbbillmain"),
               L"310012|文二路2号|YTO|圆通速递|YT100200");
     EXPECT_EQ(net.UpdateReceiverAddr(db, L"", L"", L"", L"", L"", L"", L"", L"", L"", L"", L"9999", error), 0);
