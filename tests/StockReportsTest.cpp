@@ -18,21 +18,24 @@ protected:
         CProductsBLL().AddProducts(db, name, code, type, L"支", stock, inPrice, L"10", L"8", L"", L"", false, L"",
                                    exists);
     }
-    void Buy(const wchar_t* date, const wchar_t* product, double count, double price) {
-        const CString n = Fmt(L"%g", count), p = Fmt(L"%g", price), amount = Fmt(L"%g", count * price);
-        BillArgs bill = Bill(L"华联文具", amount, amount);
-        bill.date = date;
-        ASSERT_GT(Purchase(bill, Items({{.name = product, .price = p, .count = n}})), 0) << error;
-    }
-    void Sell(const wchar_t* date, const wchar_t* customer, const wchar_t* product, double count, double price) {
+    // A bill of one product paid in full: a sale to `customer`, or a purchase from 华联文具.
+    void Sell(const wchar_t* date, const wchar_t* customer, const wchar_t* product, double count, double price,
+              bool sale = true) {
         const CString n = Fmt(L"%g", count), p = Fmt(L"%g", price), amount = Fmt(L"%g", count * price);
         BillArgs bill = Bill(customer, amount, amount);
         bill.date = date;
-        ASSERT_GT(Sale(bill, Items({{.name = product, .price = p, .count = n}})), 0) << error;
+        const BillItemRows items = Items({{.name = product, .price = p, .count = n}});
+        ASSERT_GT(sale ? Sale(bill, items) : Purchase(bill, items), 0) << error;
+    }
+    void Buy(const wchar_t* date, const wchar_t* product, double count, double price) {
+        Sell(date, L"华联文具", product, count, price, false);
     }
     CStocksBLL stocks;
     long count = -1;
 };
+
+// May, the period of most reports.
+constexpr const wchar_t *kMay = L"2013-05-01", *kEnd = L"2013-05-31";
 
 // The summary's columns as one text per row.
 CString Summary(CppSQLite3Query q) {
@@ -47,7 +50,7 @@ TEST_F(StockReports, ASaleOfThreeAtTenCostingSixEarnsFortyPercent) {
     const std::initializer_list<const wchar_t*> profit = {L"OutCount", L"SaleAmount", L"CostAmount", L"Profit",
                                                           L"ProfitRate"};
     EXPECT_EQ(FieldsOf(stocks.GetProfitSumByCust(db, L"", L"", L"", count), {L"CompanyName"}) + L"|" +
-                  FieldsOf(stocks.GetProfitSumByCust(db, L"城东", L"2013-05-01", L"2013-05-31", count), profit),
+                  FieldsOf(stocks.GetProfitSumByCust(db, L"城东", kMay, kEnd, count), profit),
               L"城东小学|3.0|30.0|18.0|12.0|40.0");
     EXPECT_EQ(count, 1);
     EXPECT_EQ(FieldsOf(stocks.GetProfitSumByProd(db, L"QB", L"", L"", L"", count), {L"ProductCode", L"UnitName"}),
@@ -82,8 +85,7 @@ TEST_F(StockReports, CustomersAndProductsAtALossAreLeftOutOfTheRankings) {
     EXPECT_EQ(count, 2);
     Sell(L"2013-05-08", L"王五", L"橡皮", 1, 0.5);  // still at a loss
     ASSERT_EQ(stocks.CaculateCost(db), 1);
-    EXPECT_EQ(ListOf(stocks.GetProfitSumByCustOrderByProfit(db, L"", L"", L"", count), L"CompanyName"),
-              L"李记便利店,城东小学");
+    EXPECT_EQ(ListOf(stocks.GetProfitSumByCustOrderByProfit(db, L"", L"", L"", count), L"CompanyName"), L"李记便利店,城东小学");
     EXPECT_EQ(FieldsOf(stocks.GetProfitSumByProdOrderByProfit(db, L"", L"2013-05-07", L"", count),
                        {L"ProductName", L"Profit"}),
               L"橡皮|9.5");  // the pencil sold at a loss that day
@@ -104,12 +106,11 @@ TEST_F(StockReports, OpeningBalancesAreBroughtForward) {
     Sell(L"2013-06-01", L"城东小学", L"铅笔", 1, 10);  // after the period
     ASSERT_EQ(stocks.CaculateCost(db), 1);
 
-    EXPECT_EQ(Summary(stocks.GetStocks(db, L"", L"2013-05-01", L"2013-05-31", count, L"全部类别", L"")),
+    EXPECT_EQ(Summary(stocks.GetStocks(db, L"", kMay, kEnd, count, L"全部类别", L"")),
               L"铅笔|15.0|45.0|5.0|25.0|4.0|14.0|16.0|56.0; 钢笔|4.0|20.0|||||4.0|20.0");
     EXPECT_EQ(count, 2);
     // The form over every product of the ledger keeps the empty one.
-    EXPECT_EQ(ListOf(stocks.GetStocks(db, CppSQLite3Query(), L"2013-05-01", L"2013-05-31"), L"ProductName"),
-              L"铅笔,橡皮,钢笔");
+    EXPECT_EQ(ListOf(stocks.GetStocks(db, CppSQLite3Query(), kMay, kEnd), L"ProductName"), L"铅笔,橡皮,钢笔");
     // From the first day on, the opening stock is the balance brought forward.
     EXPECT_EQ(Summary(stocks.GetStocks(db, L"QB", L"1970-01-02", L"2099-12-31", count, L"", L"")),
               L"铅笔|10.0|20.0|15.0|65.0|10.0|32.5|15.0|52.5");
@@ -118,22 +119,20 @@ TEST_F(StockReports, OpeningBalancesAreBroughtForward) {
     EXPECT_EQ(count, 0);
     // A disabled product is left out.
     Exec(L"UPDATE Products SET IsDisable=1 WHERE ProductName='钢笔'");
-    EXPECT_EQ(ListOf(stocks.GetStocks(db, L"", L"2013-05-01", L"2013-05-31", count, L"", L""), L"ProductName"), L"铅笔");
+    EXPECT_EQ(ListOf(stocks.GetStocks(db, L"", kMay, kEnd, count, L"", L""), L"ProductName"), L"铅笔");
 
     // The ledger card: the balance brought forward (with the position of the row it comes
     // from), then the period's rows in order.
     const int pencil = Int(L"SELECT ProductID FROM Products WHERE ProductName='铅笔'");
-    EXPECT_EQ(FieldsOf(stocks.GetStocksByProduct(db, pencil, L"2013-05-01", L"2013-05-31", count),
+    EXPECT_EQ(FieldsOf(stocks.GetStocksByProduct(db, pencil, kMay, kEnd, count),
                        {L"StockID", L"BillType", L"BillDate", L"InCount", L"OutCount", L"OutPrice", L"LastCount",
                         L"LastPrice", L"LastAmount"}),
               L"5|期初结存|||||15.0|3.0|45.0; "
               L"6|进货|2013-05-02|5.0|0.0|3.0|20.0|3.5|70.0; 7|出货|2013-05-03|0.0|4.0|3.5|16.0|3.5|56.0");
     EXPECT_EQ(count, 3);
     // The rows before a date, by product.
-    EXPECT_EQ(ListOf(stocks.GetStocksByProduct(db, L"QB", L"铅笔", L"", L"2013-05-01", L""), L"BillType"),
-              L"期初,进货,出货");
-    EXPECT_EQ(ListOf(stocks.GetStocksByProduct(db, L"", L"", L"", L"2013-04-15", L""), L"ProductName"),
-              L"铅笔,橡皮,钢笔,铅笔");
+    EXPECT_EQ(ListOf(stocks.GetStocksByProduct(db, L"QB", L"铅笔", L"", L"2013-05-01", L""), L"BillType"), L"期初,进货,出货");
+    EXPECT_EQ(ListOf(stocks.GetStocksByProduct(db, L"", L"", L"", L"2013-04-15", L""), L"ProductName"), L"铅笔,橡皮,钢笔,铅笔");
 }
 
 // Sales into negative stock are costed again once the purchase arrives; the reports that order
@@ -142,16 +141,15 @@ TEST_F(StockReports, AProductThatWentNegativeIsReportedAtItsCorrectedCost) {
     Product(L"铅笔", L"QB", L"0", L"0");
     Sell(L"2013-05-01", L"城东小学", L"铅笔", 5, 10);
     Buy(L"2013-05-02", L"铅笔", 10, 4);
-    EXPECT_EQ(Summary(stocks.GetStocksOrderByAmount(db, L"", L"2013-05-01", L"2013-05-31", L"")),
+    EXPECT_EQ(Summary(stocks.GetStocksOrderByAmount(db, L"", kMay, kEnd, L"")),
               L"铅笔|0.0|0.0|10.0|40.0|5.0|20.0|5.0|20.0");
     EXPECT_EQ(Int(L"SELECT COUNT(*) FROM Stocks WHERE IsCale=0"), 0);
     EXPECT_EQ(FieldsOf(stocks.GetProfitSumByCust(db, L"", L"", L"", count), {L"CostAmount", L"Profit"}), L"20.0|30.0");
     // Sold below zero again: the value turns negative and leaves the value ranking, not the
     // quantity ranking.
     Sell(L"2013-05-03", L"城东小学", L"铅笔", 7, 10);
-    EXPECT_EQ(RowsOf(stocks.GetStocksOrderByAmount(db, L"", L"2013-05-01", L"2013-05-31", L"")), L"");
-    EXPECT_EQ(FieldsOf(stocks.GetStocksOrderByCount(db, L"", L"2013-05-01", L"2013-05-31"), {L"LastCount", L"LastAmount"}),
-              L"-2.0|-8.0");
+    EXPECT_EQ(RowsOf(stocks.GetStocksOrderByAmount(db, L"", kMay, kEnd, L"")), L"");
+    EXPECT_EQ(FieldsOf(stocks.GetStocksOrderByCount(db, L"", kMay, kEnd), {L"LastCount", L"LastAmount"}), L"-2.0|-8.0");
     // The ledger card costs a changed product first.
     Buy(L"2013-05-04", L"铅笔", 5, 6);  // corrects the last sale to (20 + 30) / (5 + 5) = 5.00
     const int pencil = Int(L"SELECT ProductID FROM Products WHERE ProductName='铅笔'");
@@ -161,19 +159,16 @@ TEST_F(StockReports, AProductThatWentNegativeIsReportedAtItsCorrectedCost) {
 }
 
 TEST_F(StockReports, SummariesOfATypeAndItsSubTypesAndByKey) {
-    CString e;
     CBaseBLL base;
-    ASSERT_EQ(base.InsertADBaseData(db, L"文具", 1, 1, e), 0);
-    ASSERT_EQ(base.InsertADBaseData(db, L"笔", 1, base.GetADBaseDataID(db, L"文具", 1, e), e), 0);
-    ASSERT_EQ(base.InsertADBaseData(db, L"食品", 1, 1, e), 0);
+    ASSERT_EQ(base.InsertADBaseData(db, L"文具", 1, 1, error), 0);
+    ASSERT_EQ(base.InsertADBaseData(db, L"笔", 1, base.GetADBaseDataID(db, L"文具", 1, error), error), 0);
+    ASSERT_EQ(base.InsertADBaseData(db, L"食品", 1, 1, error), 0);
     Product(L"铅笔", L"QB", L"1", L"1", L"笔");
     Product(L"作业本", L"ZYB", L"2", L"1", L"文具");
     Product(L"面包", L"MB", L"1", L"1", L"食品");
     EXPECT_EQ(stocks.GetTypeNamelst(db, L"文具"), L"文具','笔");
     EXPECT_EQ(stocks.GetTypeNamelst(db, L"没有的类别"), L"没有的类别");
-    struct Case {
-        const wchar_t *key, *type, *listed;
-    } cases[] = {
+    struct Case { const wchar_t *key, *type, *listed; } cases[] = {
         {L"", L"文具", L"铅笔,作业本"}, {L"", L"笔", L"铅笔"}, {L"", L"全部类别", L"铅笔,作业本,面包"},
         {L"B", L"", L"铅笔,作业本,面包"},  // codes and search codes
         {L"面", L"文具", L""},           {L"zyb", L"", L"作业本"},  // LIKE ignores the case of Latin letters
@@ -238,10 +233,9 @@ TEST_F(StockReports, BillReportsPerProductAndLineByLine) {
     ASSERT_GT(Sale({.date = L"2013-05-02", .company = L"城东小学", .billAmount = L"50", .discountAmount = L"45",
                     .discountRate = L"90", .getAmount = L"45"},
                    Items({{.name = L"铅笔", .price = L"10", .count = L"3"}, {.name = L"橡皮", .price = L"5", .count = L"4"}})),
-              0)
-        << error;
+              0) << error;
     Sell(L"2013-05-03", L"李记便利店", L"铅笔", 1, 10);
-    EXPECT_EQ(FieldsOf(stocks.QueryBillRptTotal(db, 1, L"", L"2013-05-01", L"2013-05-31", count),
+    EXPECT_EQ(FieldsOf(stocks.QueryBillRptTotal(db, 1, L"", kMay, kEnd, count),
                        {L"ProductName", L"ItemCount", L"ItemAmount", L"BillAmount", L"DiscountAmount"}),
               L"橡皮|4.0|20.0|55.0|5.0; 铅笔|4.0|40.0|55.0|5.0");
     EXPECT_EQ(count, 2);
@@ -257,40 +251,34 @@ TEST_F(StockReports, BillReportsPerProductAndLineByLine) {
 }
 
 TEST_F(StockReports, ChartsFillTheirFirstRowsAndCutLongNames) {
-    for (int i = 1; i <= 8; ++i)
-        Product(Fmt(L"货品%d", i), Fmt(L"HP%d", i), Fmt(L"%d", 2 * i), L"1");
+    for (int i = 1; i <= 8; ++i) Product(Fmt(L"货品%d", i), Fmt(L"HP%d", i), Fmt(L"%d", 2 * i), L"1");
     Product(L"一二三四五六七八九十", L"LONG", L"100", L"1");
     Sell(L"2013-05-02", L"城东文具批发有限公司", L"一二三四五六七八九十", 1, 50);
     Sell(L"2013-05-02", L"李记", L"货品8", 1, 0.5);  // a loss
     CStocksBLL::ChartSeries series{{L"old", L"old"}};
-    CString e;
-    EXPECT_EQ(stocks.GetCostChartData(db, 5, L"2013-05-01", L"2013-05-31", L"", series, e, L""), 0);
-    EXPECT_EQ(series, (CStocksBLL::ChartSeries{{L"[一二三四五六...]", L"99.00000000"},
-                                               {L"[货品8]", L"15.00000000"},
-                                               {L"[货品7]", L"14.00000000"},
-                                               {L"[货品6]", L"12.00000000"},
+    EXPECT_EQ(stocks.GetCostChartData(db, 5, kMay, kEnd, L"", series, error, L""), 0);
+    EXPECT_EQ(series, (CStocksBLL::ChartSeries{{L"[一二三四五六...]", L"99.00000000"}, {L"[货品8]", L"15.00000000"},
+                                               {L"[货品7]", L"14.00000000"}, {L"[货品6]", L"12.00000000"},
                                                {L"[货品5]", L"10.00000000"}}));
-    EXPECT_EQ(stocks.GetWareChartData(db, 2, L"2013-05-01", L"2013-05-31", L"", series, e), 0);
+    EXPECT_EQ(stocks.GetWareChartData(db, 2, kMay, kEnd, L"", series, error), 0);
     EXPECT_EQ(series, (CStocksBLL::ChartSeries{{L"[一二三四五六七八九十]", L"99.00000000"}, {L"[货品8]", L"15.00000000"}}));
-    EXPECT_EQ(stocks.GetCustProfitChartData(db, 5, L"", L"", L"", series, e, L""), 0);
+    EXPECT_EQ(stocks.GetCustProfitChartData(db, 5, L"", L"", L"", series, error, L""), 0);
     EXPECT_EQ(series, (CStocksBLL::ChartSeries{{L"[城东文具批发...]", L"49.00000000"}}));
-    EXPECT_EQ(stocks.GetProdProfitChartData(db, 5, L"", L"", L"货品", series, e, L""), -1);
+    EXPECT_EQ(stocks.GetProdProfitChartData(db, 5, L"", L"", L"货品", series, error, L""), -1);
     EXPECT_TRUE(series.empty());
-    EXPECT_EQ(stocks.GetCostChartData(db, 5, L"2013-05-01", L"2013-05-31", L"没有", series, e, L""), -1);
-    EXPECT_EQ(e, L"");
+    EXPECT_EQ(stocks.GetCostChartData(db, 5, kMay, kEnd, L"没有", series, error, L""), -1);
+    EXPECT_EQ(error, L"");
     // A database error goes into the error text and the log.
     TakeLog();
     Exec(L"DROP TABLE Stocks");
-    EXPECT_EQ(stocks.GetProdProfitChartData(db, 5, L"", L"", L"", series, e, L""), -1);
-    EXPECT_EQ(e, L"no such table: Stocks");
+    EXPECT_EQ(stocks.GetProdProfitChartData(db, 5, L"", L"", L"", series, error, L""), -1);
+    EXPECT_EQ(error, L"no such table: Stocks");
     EXPECT_EQ(TakeLog(), std::vector<CString>{L"no such table: Stocks"});
 }
 
 TEST_F(StockReports, WarningsByUpperAndLowerLimitsAndNegativeStock) {
     CProductsBLL products;
-    struct Row {
-        const wchar_t *name, *stock, *high, *low;
-    } rows[] = {
+    struct Row { const wchar_t *name, *stock, *high, *low; } rows[] = {
         {L"过多", L"12", L"10", L"2"},  {L"正好", L"10", L"10", L"2"}, {L"过少", L"1", L"10", L"2"},
         {L"负数", L"-1", L"5", L"5"},   {L"无限", L"99", L"0", L"0"},  {L"小数", L"10.5", L"10.00000000", L"2"},
     };
@@ -298,24 +286,18 @@ TEST_F(StockReports, WarningsByUpperAndLowerLimitsAndNegativeStock) {
         Product(r.name, r.name, L"0", L"1");
         ASSERT_TRUE(products.AddStockProducts(db, r.name, L"默认仓库", L"支", L"0", r.stock, r.high, r.low));
     }
-    CString e;
-    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, e, 1), L"ProductName"), L"过多,小数");
-    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, e, 2), L"ProductName"), L"过少,负数");
-    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, e, 0), L"ProductName"), L"过多,过少,负数,小数");
+    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, error, 1), L"ProductName"), L"过多,小数");
+    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, error, 2), L"ProductName"), L"过少,负数");
+    EXPECT_EQ(ListOf(products.GetCustProductForWaring(db, error, 0), L"ProductName"), L"过多,过少,负数,小数");
     EXPECT_EQ(products.GetCustProductForWaringCount(db), 4);
     Exec(L"DROP TABLE ProductStock");
-    EXPECT_TRUE(products.GetCustProductForWaring(db, e, 0).eof());
-    EXPECT_EQ(e, L"no such table: ProductStock");
+    EXPECT_TRUE(products.GetCustProductForWaring(db, error, 0).eof());
+    EXPECT_EQ(error, L"no such table: ProductStock");
 }
 
 // The reports read the ledger through its indexes, not row by row.
 TEST_F(StockReports, ReportsUseTheLedgerIndexes) {
-    auto plan = [&](const wchar_t* sql) {
-        CString text;
-        for (CppSQLite3Query q = db.execQuery(CString(L"EXPLAIN QUERY PLAN ") + sql); !q.eof(); q.nextRow())
-            text += q.getStringField(L"detail") + L"\n";
-        return text;
-    };
+    auto plan = [&](const CString& sql) { return RowsOf(db, L"EXPLAIN QUERY PLAN " + sql); };
     // The statements as the library runs them, taken from its own calls, with the values they
     // ran with (the database plans a kept statement again for the values bound to it).
     std::vector<CString> statements;
@@ -328,21 +310,19 @@ TEST_F(StockReports, ReportsUseTheLedgerIndexes) {
             return 0;
         },
         &statements);
-    stocks.GetStocks(db, L"", L"2013-05-01", L"2013-05-31", count, L"", L"");
-    stocks.GetProfitSumByCust(db, L"", L"2013-05-01", L"2013-05-31", count);
-    stocks.GetProfitSumByProd(db, L"", L"", L"2013-05-01", L"2013-05-31", count);
+    stocks.GetStocks(db, L"", kMay, kEnd, count, L"", L"");
+    stocks.GetProfitSumByCust(db, L"", kMay, kEnd, count);
+    stocks.GetProfitSumByProd(db, L"", L"", kMay, kEnd, count);
     sqlite3_trace_v2(db.handle(), 0, nullptr, nullptr);
     ASSERT_EQ(statements.size(), 6u);
     const CString summary = plan(statements[1]), byCustomer = plan(statements[3]), byProduct = plan(statements[5]);
     EXPECT_NE(summary.Find(L"SEARCH x USING COVERING INDEX IX_Stocks_Product"), -1) << summary;
     // The period's movements come from the index in product order: added up without a sort.
     EXPECT_NE(summary.Find(L"SCAN Stocks USING COVERING INDEX IX_Stocks_Period"), -1) << summary;
-    EXPECT_EQ(summary.Find(L"TEMP B-TREE FOR GROUP BY"), -1) << summary;
     EXPECT_EQ(summary.Find(L"SCAN a"), -1) << summary;
     EXPECT_NE(byCustomer.Find(L"SEARCH T USING COVERING INDEX IX_Stocks_SalesByCustomer (BillType=?)"), -1) << byCustomer;
     EXPECT_NE(byProduct.Find(L"SEARCH T USING COVERING INDEX IX_Stocks_SalesByProduct (BillType=?)"), -1) << byProduct;
-    for (const CString& profit : {byCustomer, byProduct})
-        EXPECT_EQ(profit.Find(L"TEMP B-TREE FOR GROUP BY"), -1) << profit;
+    for (const CString& p : {summary, byCustomer, byProduct}) EXPECT_EQ(p.Find(L"TEMP B-TREE FOR GROUP BY"), -1) << p;
 }
 
 }  // namespace
